@@ -1,0 +1,104 @@
+#include "combat/frmBattle.h"
+#include "core/Texts.h"
+#include "core/frmGorvak.h"
+#include "ui/WindowSystem.h"
+
+frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Spec()))
+{
+    form_->onClick = [this](std::string_view control) {
+        if (control == "cmdOK") cmdOK_Click();
+    };
+    form_->onQueryUnload = [this] { return Form_QueryUnload(); };
+}
+
+ui::FormSpec frmBattle::Spec()
+{
+    ui::FormSpec spec;
+    spec.name = "frmBattle";
+    spec.caption = std::string(texts::Caption);
+    spec.clientWidth = 202;
+    spec.clientHeight = 281;
+    spec.background = ui::Picture::Battle;
+    spec.textColor = ui::RGB(236, 214, 160);
+    spec.controls = {
+        {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), 56, 232, 81, 33},
+    };
+    return spec;
+}
+
+void frmBattle::cmdOK_Click() { form_->Unload(); }
+
+bool frmBattle::Form_QueryUnload() { return main_.Battling; }
+
+Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
+{
+    ui::Surface& surface = Battle().form().surface();
+    Int16 k = 0;
+    for (int pass = 0; pass < 10; ++pass) {
+        PlaySoundEffect(sound::Sound::sndDice, true, false);
+        k = static_cast<Int16>(Draw(9, Rnd(), 0));
+        surface.PaintPicture(ui::imgDice(k), X, Y);
+        Delay(0.1);
+    }
+    return k;
+}
+
+bool frmGorvak::DoBattle(Int16 Modifier)
+{
+    ui::Form& window = Battle().form();
+    window.Load();
+    window.Move(form().Left() + Twips(1500), form().Top() + Twips(1000));
+    window.SetEnabled("cmdOK", false);
+    window.ShowModeless(&form());
+    ui::Surface& surface = window.surface();
+    surface.SetCurrentXY(58, 200);
+    surface.Print(std::string(texts::BonusLine) + Decimal(Modifier));
+
+    int skeleton = 5;  // hit points
+    bool outcome = true;
+    Battling = true;
+    while (Battling) {
+        const Int16 P = RollDice(48, 155);
+        Delay(0.5);
+        const Int16 S = RollDice(117, 155);
+        const int D = Draw(5, Rnd(), 1);
+        // Fighting tires like walking, in every turn, the last one too.
+        stats.AddAttack(stats.Pies >= 1 ? -1 : -2);
+        if (Modifier + P >= S) {
+            PlaySoundEffect(sound::Sound::sndSkeletonHit, false, false);
+            surface.PaintPicture(ui::imgSkeleton(2), 68, 50);
+            Delay(1.0);
+            skeleton -= D;
+            if (skeleton < 1) Battling = false;
+        } else {
+            PlaySoundEffect(sound::Sound::sndPlayerHit, false, false);
+            surface.PaintPicture(ui::imgSkeleton(1), 68, 50);
+            stats.AddHealth(static_cast<Int16>(-D));
+            Delay(1.0);
+            if (stats.Attack < 1 || stats.Health < 1) {
+                Battling = false;
+                outcome = false;
+            }
+        }
+        if (Battling) surface.PaintPicture(ui::imgSkeleton(0), 68, 50);
+    }
+    window.SetEnabled("cmdOK", true);
+    surface.PaintPicture(ui::imgSkeleton(3), 68, 50);
+    ToggleButtons(true);
+    return outcome;
+}
+
+bool frmGorvak::UpdateStats()
+{
+    stats.AddAttack(stats.Pies >= 1 ? -1 : -2);
+    if (stats.Attack >= 1) {
+        stats.PieSteps = SatAdd(stats.PieSteps, 1);
+        if (stats.PieSteps == 3) {
+            stats.AddPies(-1);
+            stats.PieSteps = 0;
+        }
+        return true;
+    }
+    Dead();
+    return false;
+}

@@ -1,0 +1,23 @@
+// The battle window: the dice duel with the skeleton.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <memory>
+
+class frmGorvak;
+
+class frmBattle {
+public:
+    explicit frmBattle(frmGorvak& main);
+    static ui::FormSpec Spec();
+
+    ui::Form& form() { return *form_; }
+    void cmdOK_Click();
+    // The player may not close the window while the fight goes on.
+    bool Form_QueryUnload();
+
+private:
+    frmGorvak& main_;
+    std::unique_ptr<ui::Form> form_;
+};

@@ -1,0 +1,69 @@
+#include "core/Module1.h"
+
+#include "core/Texts.h"
+#include "sound/Sound.h"
+#include "ui/WindowSystem.h"
+
+Module1::Module1(ui::WindowSystem& windows, sound::SoundEffects& sounds)
+    : windows_(windows), sounds_(sounds)
+{
+}
+
+void Module1::InitPlayer()
+{
+    Health = 50;
+    Attack = 100;
+    Pies = 1;
+    Gold = 60;
+    Spells = 0;
+    Serum = 0;
+    HasBrew = false;
+    CurrentRoom = 45;
+    Weapon = 0;
+    PieSteps = 0;
+    SpellMode = false;
+}
+
+bool Module1::CanAfford(Int16 Price)
+{
+    if (Gold >= Price) return true;
+    windows_.MessageBox(texts::NotEnoughMoney, nullptr);
+    return false;
+}
+
+void Module1::AddHealth(Int16 Change)
+{
+    Health = SatAdd(Health, Change);
+    if (Health > MaxHealth) {
+        Health = MaxHealth;
+    } else if (Health < LowMark) {
+        WarnLow();
+    }
+}
+
+void Module1::AddAttack(Int16 Change)
+{
+    Attack = SatAdd(Attack, Change);
+    if (Attack > MaxAttack) {
+        Attack = MaxAttack;
+    } else if (Attack < LowMark) {
+        WarnLow();
+    }
+}
+
+void Module1::AddPies(Int16 Change)
+{
+    Pies = SatAdd(Pies, Change);
+    if (Pies <= 0) {
+        Pies = 0;
+        WarnLow();
+    } else if (Pies == 1) {
+        WarnLow();
+    }
+}
+
+void Module1::WarnLow()
+{
+    sounds_.PlaySoundEffect(sound::Sound::sndCheckStats, false, false);
+    if (statusAction) statusAction();
+}

@@ -1,0 +1,152 @@
+#include "core/frmGorvak.h"
+
+#include "combat/frmBattle.h"
+#include "core/Texts.h"
+#include "exploration/frmDiscovery.h"
+#include "exploration/frmStatus.h"
+#include "town/frmHealth.h"
+#include "town/frmMagic.h"
+#include "town/frmShoppe.h"
+#include "town/frmWeapons.h"
+#include "ui/Clock.h"
+#include "ui/Random.h"
+#include "ui/WindowSystem.h"
+
+using ui::ControlKind;
+
+namespace {
+
+constexpr ui::Color LabelText = ui::RGB(236, 214, 160);
+
+}  // namespace
+
+frmGorvak::frmGorvak(Services services)
+    : stats(services.windows, services.sounds),
+      services_(services),
+      form_(services.windows.CreateForm(Spec())),
+      status_(std::make_unique<frmStatus>(*this)),
+      discovery_(std::make_unique<frmDiscovery>(*this)),
+      battle_(std::make_unique<frmBattle>(*this)),
+      shoppe_(std::make_unique<frmShoppe>(*this)),
+      health_(std::make_unique<frmHealth>(*this)),
+      magic_(std::make_unique<frmMagic>(*this)),
+      weapons_(std::make_unique<frmWeapons>(*this))
+{
+    stats.statusAction = [this] { cmdStatus_Click(); };
+    form_->onMouseDown = [this](int button, float x, float y) { Form_MouseDown(button, x, y); };
+    form_->onQueryUnload = [this] { return Form_QueryUnload(); };
+    form_->onClick = [this](std::string_view control) {
+        if (control == "cmdShop") cmdShop_Click();
+        else if (control == "cmdSpell") cmdSpell_Click();
+        else if (control == "cmdStatus") cmdStatus_Click();
+        else if (control == "cmdQuit") cmdQuit_Click();
+    };
+}
+
+frmGorvak::~frmGorvak() = default;
+
+ui::FormSpec frmGorvak::Spec()
+{
+    ui::FormSpec spec;
+    spec.name = "frmGorvak";
+    spec.caption = std::string(texts::Caption);
+    spec.clientWidth = 640;
+    spec.clientHeight = 481;
+    spec.background = ui::Picture::Gorvak;
+    spec.controls = {
+        {"cmdShop", ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33},
+        {"cmdSpell", ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33},
+        {"cmdStatus", ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33},
+        {"cmdQuit", ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33},
+        {"Label1", ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
+        {"lblVersion", ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
+         LabelText},
+        {"lblDisclaimer", ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
+         LabelText},
+        {"Label2", ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
+        {"lblDescription", ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
+         LabelText},
+        {"shpRoomMarker", ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
+    };
+    return spec;
+}
+
+double frmGorvak::Rnd() { return services_.random.Rnd(); }
+
+void frmGorvak::PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt)
+{
+    services_.sounds.PlaySoundEffect(buffer, StopFirst, LoopIt);
+}
+
+void frmGorvak::Form_Load()
+{
+    DungeonFile = "Dungeon.gvk";
+    const sound::LoadResult loaded = services_.sounds.LoadSounds();
+    if (loaded != sound::LoadResult::Loaded) {
+        windows().MessageBox(loaded == sound::LoadResult::DeviceFailed ? texts::SoundInitFailed
+                                                                        : texts::SoundFileMissing,
+                             nullptr);
+        windows().Quit(1);
+        throw ui::ProgramEnding{};
+    }
+    InitObjects();
+    InitGame();
+    form_->ShowModeless(nullptr);
+    ShuffleRooms();
+}
+
+void frmGorvak::InitObjects()
+{
+    // The picture stores are not controls here, so there is nothing to hide.
+    form_->Load();
+    form_->Move(Twips(200), Twips(200));
+}
+
+void frmGorvak::BlinkRoom(Int16 Room)
+{
+    Int16 X = 0;
+    Int16 Y = 0;
+    GetPixelXY(Room, X, Y);
+    DrawCircle(static_cast<Int16>(X + 16), static_cast<Int16>(Y + 16), ui::White);
+    Delay(0.001);
+    DrawCircle(static_cast<Int16>(X + 16), static_cast<Int16>(Y + 16), EmptyCellGrey);
+}
+
+void frmGorvak::ShuffleRooms()
+{
+    ToggleButtons(false);
+    Shuffling = true;
+    for (Int16 i = 0; i < RoomCount; ++i) {
+        if (RoomType.at(i) == 0) continue;
+        Int16 j = 0;
+        do {
+            j = static_cast<Int16>(Draw(RoomCount, Rnd(), 0));
+        } while (RoomType.at(j) == 0);
+        if (i != StartRoom && j != StartRoom) {
+            BlinkRoom(i);
+            BlinkRoom(j);
+            std::swap(RoomItem.at(i), RoomItem.at(j));
+        }
+    }
+    GorvakRoom = GetGorvakRoom();
+    ToggleButtons(true);
+    Shuffling = false;
+}
+
+void frmGorvak::Form_MouseDown(int /*Button*/, float X, float Y)
+{
+    if (Shuffling || Battling) return;
+    if (stats.SpellMode) {
+        SpellMove(X, Y);
+    } else {
+        MovePlayer(X, Y);
+    }
+}
+
+bool frmGorvak::Form_QueryUnload()
+{
+    cmdQuit_Click();
+    return false;
+}
+
+void frmGorvak::cmdQuit_Click() { windows().Quit(0); }

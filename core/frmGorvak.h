@@ -1,0 +1,161 @@
+// The main window and the game it owns. Its variables are the state of
+// play; its methods are the game's operations, each defined in the folder of
+// its subsystem:
+//   core/        start-up, the main window's events and buttons
+//   dungeon/     InitGame and the room model, the map drawing
+//   exploration/ movement, room events, the charm move and teleport, status
+//   combat/      dice and battle, the skeleton, the endings
+//   town/        the shop windows (their own classes)
+#pragma once
+
+#include "core/Module1.h"
+#include "dungeon/Rooms.h"
+#include "sound/Sound.h"
+#include "ui/Color.h"
+#include "ui/Form.h"
+#include "ui/Pictures.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace ui {
+class Clock;
+class Random;
+class WindowSystem;
+}  // namespace ui
+
+class frmStatus;
+class frmDiscovery;
+class frmBattle;
+class frmShoppe;
+class frmHealth;
+class frmMagic;
+class frmWeapons;
+
+struct Services {
+    ui::WindowSystem& windows;
+    ui::Clock& clock;
+    ui::Random& random;
+    sound::SoundEffects& sounds;
+};
+
+inline constexpr ui::Color EmptyCellGrey = ui::RGB(168, 168, 168);
+inline constexpr ui::Color MarkerYellow = ui::RGB(255, 255, 0);
+inline constexpr int TwipsPerPixel = 15;
+constexpr int Twips(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+
+class frmGorvak {
+public:
+    explicit frmGorvak(Services services);
+    ~frmGorvak();
+    frmGorvak(const frmGorvak&) = delete;
+    frmGorvak& operator=(const frmGorvak&) = delete;
+
+    static ui::FormSpec Spec();
+
+    // The player's statistics.
+    Module1 stats;
+
+    // The state of play.
+    bool Battling = false;
+    Int16 GorvakRoom = 0;
+    bool Shuffling = false;
+    std::array<Int16, RoomCount> RoomType{};
+    std::array<Int16, RoomCount> RoomItem{};
+    std::string DungeonFile;
+
+    // Start-up and the main window (core/). Form_Load throws
+    // ui::ProgramEnding when the game cannot start; the message has been
+    // shown and the exit status set by then.
+    void Form_Load();
+    void InitObjects();
+    void Form_MouseDown(int Button, float X, float Y);
+    bool Form_QueryUnload();
+    void cmdShop_Click();
+    void cmdSpell_Click();
+    void cmdStatus_Click();
+    void cmdQuit_Click();
+
+    // The dungeon (dungeon/).
+    void InitGame();
+    Int16 GetGorvakRoom() const;
+    static Int16 CalcRoomNumber(float X, float Y);
+
+    // The map (dungeon/).
+    // Whether a click lies on the map; strict on all four sides.
+    static bool OnMap(float X, float Y);
+    static void GetPixelXY(Int16 Room, Int16& PixelX, Int16& PixelY);
+    static void GetHallPixelXY(Int16 RoomPixelX, Int16 RoomPixelY, Int16& HallPixelX,
+                               Int16& HallPixelY, Int16 Direction);
+    void DrawCircle(Int16 X, Int16 Y, ui::Color Color);
+    void DrawRoom();
+    void DrawHallway(Int16 Direction);
+    void DrawRoomMarker();
+
+    // Movement (exploration/).
+    void MovePlayer(float X, float Y);
+    void CalcMoveDirection(Int16 newRoom, ui::Color& Color, Int16& Direction);
+    void MoveToRoom(Int16 newRoom, Int16 Direction);
+    void ShowNoExit();
+
+    // Room events and the shared services (exploration/).
+    void ShowItem(Int16 Room);
+    void CheckForRandomItem(Int16 Room);
+    void ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound);
+    void Delay(double amount);
+    void DrinkSerum();
+    void ToggleButtons(bool Setting);
+
+    // The charm move and the teleporter (exploration/).
+    void SpellMove(float X, float Y);
+    void Teleport();
+
+    // The status window (exploration/).
+    void PrintStat(Int16 X, Int16 Y, std::string_view Stat);
+
+    // Combat and the endings (combat/).
+    Int16 RollDice(Int16 X, Int16 Y);
+    bool DoBattle(Int16 Modifier);
+    bool UpdateStats();
+    void FightSkeleton();
+    void FoundGorvak();
+    void Dead();
+
+    // The windows.
+    ui::Form& form() { return *form_; }
+    frmStatus& Status() { return *status_; }
+    frmDiscovery& Discovery() { return *discovery_; }
+    frmBattle& Battle() { return *battle_; }
+    frmShoppe& Shoppe() { return *shoppe_; }
+    frmHealth& Health() { return *health_; }
+    frmMagic& Magic() { return *magic_; }
+    frmWeapons& Weapons() { return *weapons_; }
+
+    Services& services() { return services_; }
+    ui::WindowSystem& windows() { return services_.windows; }
+    double Rnd();
+    void PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt);
+
+    // Counts the games begun. A routine that pauses (and so lets the player
+    // act meanwhile) checks it afterwards: if the player died or won in the
+    // meantime, a new game has begun and the rest of the old action must
+    // not touch it.
+    unsigned GameNumber() const { return gameNumber_; }
+
+private:
+    void ShuffleRooms();
+    void BlinkRoom(Int16 Room);
+
+    Services services_;
+    unsigned gameNumber_ = 0;
+    std::unique_ptr<ui::Form> form_;
+    std::unique_ptr<frmStatus> status_;
+    std::unique_ptr<frmDiscovery> discovery_;
+    std::unique_ptr<frmBattle> battle_;
+    std::unique_ptr<frmShoppe> shoppe_;
+    std::unique_ptr<frmHealth> health_;
+    std::unique_ptr<frmMagic> magic_;
+    std::unique_ptr<frmWeapons> weapons_;
+};

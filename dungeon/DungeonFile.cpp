@@ -1,0 +1,127 @@
+#include "dungeon/DungeonFile.h"
+
+#include "core/Texts.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kSideWords = {texts::North, texts::East,
+                                                        texts::South, texts::West};
+
+std::string RoomPrefix(int room)
+{
+    return std::string(texts::DungeonRoom) + Decimal(room) + std::string(texts::DungeonRoomB);
+}
+
+Int16 ReadInt16(std::span<const unsigned char> bytes, std::size_t offset)
+{
+    const auto value = static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+    return static_cast<Int16>(value);
+}
+
+}  // namespace
+
+std::vector<std::string> DungeonProblems(const Dungeon& dungeon)
+{
+    std::vector<std::string> problems;
+    for (int r = 0; r < RoomCount; ++r) {
+        const Int16 shape = dungeon.RoomType[r];
+        const Int16 item = dungeon.RoomItem[r];
+        if (shape < 0 || shape > LastShape) {
+            problems.push_back(RoomPrefix(r) + std::string(texts::DungeonBadShapeA) +
+                               Decimal(shape) + std::string(texts::DungeonBadShapeB));
+        }
+        if (item < 0 || item > LastItem) {
+            problems.push_back(RoomPrefix(r) + std::string(texts::DungeonBadItemA) +
+                               Decimal(item) + std::string(texts::DungeonBadItemB));
+        }
+    }
+    if (dungeon.RoomType[StartRoom] == 0) {
+        problems.push_back(RoomPrefix(StartRoom) + std::string(texts::DungeonNoStart));
+    }
+    for (int r = 0; r < RoomCount; ++r) {
+        const Int16 shape = dungeon.RoomType[r];
+        for (Direction d : Directions) {
+            if (!HasDoor(shape, d)) continue;
+            const std::string side =
+                RoomPrefix(r) + std::string(texts::DungeonDoorOffMapA) + std::string(kSideWords[d]);
+            if (LeadsOffMap(r, d)) {
+                problems.push_back(side + std::string(texts::DungeonDoorOffMapB));
+                continue;
+            }
+            const int next = NeighbourOf(r, d);
+            if (dungeon.RoomType[next] == 0) {
+                problems.push_back(side + std::string(texts::DungeonDoorEmptyA) + Decimal(next) +
+                                   std::string(texts::DungeonDoorEmptyB));
+            }
+        }
+    }
+    return problems;
+}
+
+DungeonRead ParseDungeon(std::span<const unsigned char> bytes)
+{
+    DungeonRead read;
+    if (bytes.size() < DungeonFileSize) {
+        read.problems.push_back(std::string(texts::DungeonShortA) + Decimal(bytes.size()) +
+                                std::string(texts::DungeonShortB));
+        return read;
+    }
+    Dungeon dungeon;
+    for (int r = 0; r < RoomCount; ++r) {
+        dungeon.RoomType[r] = ReadInt16(bytes, 2 * r);
+        dungeon.RoomItem[r] = ReadInt16(bytes, 2 * (RoomCount + r));
+    }
+    read.problems = DungeonProblems(dungeon);
+    if (read.problems.empty()) read.dungeon = dungeon;
+    return read;
+}
+
+DungeonRead ReadDungeonFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        DungeonRead read;
+        read.problems.emplace_back(texts::DungeonMissing);
+        return read;
+    }
+    // Only the first 320 bytes count; reading no further keeps a huge or
+    // endless file (a pipe, a device) from stalling the game.
+    std::vector<unsigned char> bytes(DungeonFileSize);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        DungeonRead read;
+        read.problems.emplace_back(texts::DungeonMissing);
+        return read;
+    }
+    return ParseDungeon(bytes);
+}
+
+std::string DungeonMessage(const std::vector<std::string>& problems)
+{
+    constexpr std::size_t shown = 6;
+    std::string message;
+    for (std::size_t i = 0; i < problems.size() && i < shown; ++i) {
+        if (i > 0) message += "\r\n";
+        message += problems[i];
+    }
+    if (problems.size() > shown) message += "\r\n" + std::string(texts::DungeonMore);
+    return message + std::string(texts::DungeonEnd);
+}
+
+std::vector<unsigned char> EncodeDungeon(const Dungeon& dungeon)
+{
+    std::vector<unsigned char> bytes;
+    bytes.reserve(DungeonFileSize);
+    auto put = [&bytes](Int16 v) {
+        const auto u = static_cast<std::uint16_t>(v);
+        bytes.push_back(static_cast<unsigned char>(u & 0xFF));
+        bytes.push_back(static_cast<unsigned char>(u >> 8));
+    };
+    for (Int16 v : dungeon.RoomType) put(v);
+    for (Int16 v : dungeon.RoomItem) put(v);
+    return bytes;
+}

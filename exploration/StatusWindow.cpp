@@ -1,0 +1,51 @@
+#include "core/Texts.h"
+#include "core/frmGorvak.h"
+#include "exploration/frmStatus.h"
+#include "ui/WindowSystem.h"
+
+frmStatus::frmStatus(frmGorvak& main) : form_(main.windows().CreateForm(Spec()))
+{
+    form_->onClick = [this](std::string_view control) {
+        if (control == "cmdOK") cmdOK_Click();
+    };
+}
+
+ui::FormSpec frmStatus::Spec()
+{
+    ui::FormSpec spec;
+    spec.name = "frmStatus";
+    spec.caption = std::string(texts::Caption);
+    spec.clientWidth = 202;
+    spec.clientHeight = 236;
+    spec.background = ui::Picture::Status;
+    spec.textColor = ui::RGB(48, 28, 16);
+    spec.controls = {
+        {"Label1", ui::ControlKind::Label, std::string(texts::StatusTitle), 16, 24, 169, 17,
+         ui::RGB(96, 24, 16)},
+        {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), 64, 184, 81, 33},
+    };
+    return spec;
+}
+
+void frmStatus::cmdOK_Click() { form_->Unload(); }
+
+void frmGorvak::PrintStat(Int16 X, Int16 Y, std::string_view Stat)
+{
+    ui::Surface& surface = Status().form().surface();
+    surface.SetCurrentXY(X, Y);
+    surface.Print(Stat);
+}
+
+void frmGorvak::cmdStatus_Click()
+{
+    ui::Form& window = Status().form();
+    window.Load();
+    const std::array<long long, 8> values = {
+        stats.Health, stats.Attack, stats.Pies,  stats.Gold, stats.Spells,
+        stats.Serum,  stats.HasBrew ? 1 : 0,     stats.Weapon};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const auto y = static_cast<Int16>(50 + 15 * i);
+        PrintStat(50, y, std::string(texts::StatusLabels[i]) + Decimal(values[i]));
+    }
+    window.ShowModal(&form());
+}

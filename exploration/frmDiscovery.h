@@ -1,0 +1,20 @@
+// The window that shows a find for two seconds, and the ending notices.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <memory>
+
+class frmGorvak;
+
+class frmDiscovery {
+public:
+    explicit frmDiscovery(frmGorvak& main);
+    static ui::FormSpec Spec();
+
+    ui::Form& form() { return *form_; }
+    void cmdOK_Click();
+
+private:
+    std::unique_ptr<ui::Form> form_;
+};

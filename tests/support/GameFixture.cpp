@@ -1,0 +1,121 @@
+#include "support/GameFixture.h"
+
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+namespace testing_support {
+
+std::filesystem::path AssetsFolder() { return GORVAK_ASSETS_DIR; }
+
+const ui::QtPictures& ShippedPictures()
+{
+    static const ui::QtPictures pictures = [] {
+        ui::QtPictures p;
+        QString missing;
+        if (!p.Load(QString::fromStdString((AssetsFolder() / "pictures").string()), &missing)) {
+            throw std::runtime_error("cannot load " + missing.toStdString());
+        }
+        return p;
+    }();
+    return pictures;
+}
+
+Dungeon OpenDungeon()
+{
+    Dungeon d;
+    for (int r = 0; r < RoomCount; ++r) {
+        const bool n = RowOf(r) > 0;
+        const bool s = RowOf(r) < Rows - 1;
+        const bool e = ColumnOf(r) < Columns - 1;
+        const bool w = ColumnOf(r) > 0;
+        d.RoomType[r] = ShapeOf(n, e, s, w);
+        d.RoomItem[r] = ItemNone;
+    }
+    return d;
+}
+
+Dungeon FromText(std::string_view text)
+{
+    const DungeonText parsed = ParseDungeonText(text);
+    if (!parsed.dungeon) throw std::invalid_argument(parsed.error);
+    return *parsed.dungeon;
+}
+
+GameTest::GameTest()
+{
+    previous_ = std::filesystem::current_path();
+    std::random_device device;
+    folder_ = std::filesystem::temp_directory_path() /
+              ("gorvak-test-" + std::to_string(device()) + std::to_string(device()));
+    std::filesystem::create_directories(folder_);
+    std::filesystem::current_path(folder_);
+}
+
+GameTest::~GameTest()
+{
+    game.reset();
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void GameTest::WriteDungeonBytes(const std::vector<unsigned char>& bytes)
+{
+    std::ofstream out(folder_ / "Dungeon.gvk", std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void GameTest::WriteDungeon(const Dungeon& dungeon) { WriteDungeonBytes(EncodeDungeon(dungeon)); }
+
+void GameTest::Start(const Dungeon& dungeon)
+{
+    WriteDungeon(dungeon);
+    game = std::make_unique<frmGorvak>(Services{windows, clock, random, sounds});
+    game->DungeonFile = "Dungeon.gvk";
+    game->InitObjects();
+    game->InitGame();
+    game->form().ShowModeless(nullptr);
+}
+
+void GameTest::Load(const Dungeon& dungeon)
+{
+    WriteDungeon(dungeon);
+    game = std::make_unique<frmGorvak>(Services{windows, clock, random, sounds});
+    windows.Deliver([this] { game->Form_Load(); });
+}
+
+ui::FakeForm& GameTest::Main() const { return Window("frmGorvak"); }
+
+ui::FakeForm& GameTest::Window(std::string_view name) const
+{
+    ui::FakeForm* form = windows.Find(name);
+    if (form == nullptr) throw std::logic_error("no window " + std::string(name));
+    return *form;
+}
+
+void GameTest::ClickRoom(int room)
+{
+    Int16 x = 0;
+    Int16 y = 0;
+    frmGorvak::GetPixelXY(static_cast<Int16>(room), x, y);
+    Main().MouseDown(static_cast<float>(x + 16), static_cast<float>(y + 16));
+}
+
+void GameTest::PutPlayerIn(int room)
+{
+    Stats().CurrentRoom = static_cast<Int16>(room);
+    game->DrawRoom();
+    game->DrawRoomMarker();
+}
+
+ui::Color GameTest::MapPixel(int x, int y) const { return Main().fakeSurface().Point(x, y); }
+
+std::vector<std::string> GameTest::PrintedOn(std::string_view window) const
+{
+    std::vector<std::string> lines;
+    for (const auto& p : Window(window).fakeSurface().printed) lines.push_back(p.text);
+    return lines;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,192 @@
+// The map: where rooms, hallways, blinks and the marker go, and the pixel
+// rules of the shipped pictures that the door tests read back.
+#include "support/GameFixture.h"
+
+using testing_support::GameTest;
+using testing_support::OpenDungeon;
+using testing_support::ShippedPictures;
+
+namespace {
+
+constexpr ui::Color DoorRed = ui::RGB(255, 85, 85);
+constexpr ui::Color OutlineRed = ui::RGB(168, 0, 0);
+
+struct DoorPoint {
+    Direction side;
+    int x;
+    int y;
+};
+constexpr std::array<DoorPoint, 4> kDoorPoints = {
+    {{North, 12, 1}, {East, 26, 12}, {South, 12, 25}, {West, 1, 12}}};
+
+TEST(ShippedPictures, EveryRoomTileShowsItsDoorsAtTheTestPoints)
+{
+    const auto& pictures = ShippedPictures();
+    for (Int16 shape = 1; shape <= LastShape; ++shape) {
+        const ui::Picture tile = ui::imgRoom(shape - 1);
+        EXPECT_EQ(pictures.PixelOf(tile, 0, 0), ui::White) << "shape " << shape;
+        for (const DoorPoint& p : kDoorPoints) {
+            const ui::Color c = pictures.PixelOf(tile, p.x, p.y);
+            if (HasDoor(shape, p.side)) {
+                EXPECT_EQ(c, DoorRed) << "shape " << shape << " side " << p.side;
+            } else {
+                EXPECT_EQ(c, ui::White) << "shape " << shape << " side " << p.side;
+            }
+        }
+    }
+}
+
+TEST(ShippedPictures, HallwaysCoverTheFacingDoorPointsAndKeepCornersWhite)
+{
+    const auto& pictures = ShippedPictures();
+    EXPECT_NE(pictures.PixelOf(ui::imgHall(0), 12, 0), ui::White);
+    EXPECT_NE(pictures.PixelOf(ui::imgHall(0), 12, 20), ui::White);
+    EXPECT_EQ(pictures.PixelOf(ui::imgHall(0), 0, 19), ui::White);
+    EXPECT_NE(pictures.PixelOf(ui::imgHall(1), 1, 12), ui::White);
+    EXPECT_NE(pictures.PixelOf(ui::imgHall(1), 20, 12), ui::White);
+    EXPECT_EQ(pictures.PixelOf(ui::imgHall(1), 19, 0), ui::White);
+}
+
+TEST(ShippedPictures, TheBackgroundHoldsEightyEmptyCells)
+{
+    const auto& pictures = ShippedPictures();
+    for (Int16 r = 0; r < RoomCount; ++r) {
+        Int16 x = 0;
+        Int16 y = 0;
+        frmGorvak::GetPixelXY(r, x, y);
+        EXPECT_EQ(pictures.PixelOf(ui::Picture::Gorvak, x, y), OutlineRed) << "room " << r;
+        EXPECT_EQ(pictures.PixelOf(ui::Picture::Gorvak, x + 31, y + 31), OutlineRed);
+        for (int i = 1; i < 31; i += 3) {
+            for (int j = 1; j < 31; j += 3) {
+                ASSERT_EQ(pictures.PixelOf(ui::Picture::Gorvak, x + i, y + j), EmptyCellGrey)
+                    << "room " << r;
+            }
+        }
+    }
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            ASSERT_NE(pictures.PixelOf(ui::Picture::Gorvak, x, y), ui::White) << x << "," << y;
+        }
+    }
+}
+
+TEST(Geometry, RoomCornersAndHallwayPlaces)
+{
+    Int16 x = 0;
+    Int16 y = 0;
+    frmGorvak::GetPixelXY(0, x, y);
+    EXPECT_EQ(std::pair(x, y), (std::pair<Int16, Int16>(106, 50)));
+    frmGorvak::GetPixelXY(45, x, y);
+    EXPECT_EQ(std::pair(x, y), (std::pair<Int16, Int16>(326, 226)));
+    frmGorvak::GetPixelXY(79, x, y);
+    EXPECT_EQ(std::pair(x, y), (std::pair<Int16, Int16>(502, 358)));
+
+    const std::array<std::pair<Int16, std::pair<Int16, Int16>>, 4> expected = {
+        {{North, {326, 251}}, {East, {307, 226}}, {South, {326, 207}}, {West, {351, 226}}}};
+    for (const auto& [direction, place] : expected) {
+        Int16 hx = -1;
+        Int16 hy = -1;
+        frmGorvak::GetHallPixelXY(326, 226, hx, hy, direction);
+        EXPECT_EQ(std::pair(hx, hy), place) << "direction " << direction;
+    }
+    Int16 hx = 7;
+    Int16 hy = 9;
+    frmGorvak::GetHallPixelXY(326, 226, hx, hy, 4);
+    EXPECT_EQ(std::pair(hx, hy), (std::pair<Int16, Int16>(7, 9))) << "unknown direction: untouched";
+}
+
+class MapTest : public GameTest {
+protected:
+    MapTest() { Start(OpenDungeon()); }
+
+    const ui::FakeSurface& Map() const { return Main().fakeSurface(); }
+};
+
+TEST_F(MapTest, AHallwayOnEachSideLandsWhereTheMoveDirectionSays)
+{
+    const std::array<std::pair<int, Int16>, 4> moves = {
+        {{55, North}, {44, East}, {35, South}, {46, West}}};
+    const std::array<std::pair<int, int>, 4> places = {{{326, 251}, {307, 226}, {326, 207}, {351, 226}}};
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        Stats().CurrentRoom = 45;
+        game->DrawHallway(moves[i].second);
+        const auto& last = Map().painted.back();
+        EXPECT_EQ(last.picture, ui::imgHall(i % 2 == 0 ? 0 : 1));
+        EXPECT_EQ(std::pair(last.x, last.y), places[i]);
+    }
+}
+
+TEST_F(MapTest, AfterAHallwayBothRoomsStillReadAsDrawnWithOpenDoors)
+{
+    for (Direction d : Directions) {
+        Start(OpenDungeon());
+        const int from = NeighbourOf(45, static_cast<Direction>((d + 2) % 4));
+        PutPlayerIn(from);
+        PutPlayerIn(45);
+        game->DrawHallway(d);
+        Int16 x = 0;
+        Int16 y = 0;
+        frmGorvak::GetPixelXY(45, x, y);
+        Int16 fx = 0;
+        Int16 fy = 0;
+        frmGorvak::GetPixelXY(static_cast<Int16>(from), fx, fy);
+        EXPECT_EQ(MapPixel(x, y), ui::White);
+        EXPECT_EQ(MapPixel(fx, fy), ui::White);
+        const DoorPoint back = kDoorPoints[static_cast<std::size_t>((d + 2) % 4)];
+        const DoorPoint ahead = kDoorPoints[static_cast<std::size_t>(d)];
+        EXPECT_NE(MapPixel(x + back.x, y + back.y), ui::White) << "direction " << d;
+        EXPECT_NE(MapPixel(fx + ahead.x, fy + ahead.y), ui::White) << "direction " << d;
+    }
+}
+
+TEST_F(MapTest, ARoomIsPaintedOnceSoHallwaysOverItsEdgesStay)
+{
+    PutPlayerIn(46);
+    Stats().CurrentRoom = 45;
+    game->DrawHallway(West);
+    const std::size_t paintings = Map().painted.size();
+    game->DrawRoom();  // already drawn: the white corner says so
+    EXPECT_EQ(Map().painted.size(), paintings);
+    Stats().CurrentRoom = 47;
+    game->DrawRoom();
+    EXPECT_EQ(Map().painted.size(), paintings + 1);
+}
+
+TEST_F(MapTest, APlaceWithoutARoomIsNeverPainted)
+{
+    game->RoomType[12] = 0;
+    Stats().CurrentRoom = 12;
+    const std::size_t paintings = Map().painted.size();
+    game->DrawRoom();
+    EXPECT_EQ(Map().painted.size(), paintings);
+}
+
+TEST_F(MapTest, ABlinkWhiteThenGreyLeavesAnEmptyCellAsItWas)
+{
+    std::vector<ui::Color> before;
+    for (int dy = -6; dy <= 6; ++dy)
+        for (int dx = -6; dx <= 6; ++dx) before.push_back(MapPixel(342 + dx, 242 + dy + 44));
+    game->DrawCircle(342, 242 + 44, ui::White);
+    EXPECT_EQ(MapPixel(342, 286), ui::White);
+    game->DrawCircle(342, 242 + 44, EmptyCellGrey);
+    std::size_t i = 0;
+    for (int dy = -6; dy <= 6; ++dy)
+        for (int dx = -6; dx <= 6; ++dx) EXPECT_EQ(MapPixel(342 + dx, 286 + dy), before[i++]);
+}
+
+TEST_F(MapTest, TheMarkerFloatsAboveTheMapAndNeverEntersItsPixels)
+{
+    PutPlayerIn(0);
+    EXPECT_EQ(Main().ControlPlace("shpRoomMarker").left, 102);
+    EXPECT_EQ(Main().ControlPlace("shpRoomMarker").top, 46);
+    const auto& spec = Main().spec().controls;
+    const auto marker = std::find_if(spec.begin(), spec.end(),
+                                     [](const ui::ControlSpec& c) { return c.name == "shpRoomMarker"; });
+    ASSERT_NE(marker, spec.end());
+    EXPECT_EQ(marker->width, 42);
+    EXPECT_EQ(marker->height, 40);
+    EXPECT_EQ(marker->color, ui::RGB(255, 255, 0));
+    for (int x = 100; x < 150; ++x) EXPECT_NE(MapPixel(x, 47), ui::RGB(255, 255, 0));
+}
+
+}  // namespace

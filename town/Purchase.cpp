@@ -1,0 +1,32 @@
+#include "town/Purchase.h"
+
+#include "core/Texts.h"
+#include "core/frmGorvak.h"
+
+bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
+{
+    department.Unload();
+    if (!game.stats.CanAfford(Price)) return false;
+    game.PlaySoundEffect(sound::Sound::sndShop, false, false);
+    game.stats.Gold = SatAdd(game.stats.Gold, -Price);
+    return true;
+}
+
+ui::FormSpec TownSpec(std::string name, int clientWidth, int clientHeight,
+                      ui::Picture background, const std::vector<ui::ControlSpec>& buttons)
+{
+    ui::FormSpec spec;
+    spec.name = std::move(name);
+    spec.caption = std::string(texts::Caption);
+    spec.clientWidth = clientWidth;
+    spec.clientHeight = clientHeight;
+    spec.background = background;
+    spec.controls = buttons;
+    return spec;
+}
+
+ui::ControlSpec TownButton(std::string name, std::string_view caption, int leftTwips)
+{
+    return {std::move(name), ui::ControlKind::Button, std::string(caption), Twips(leftTwips),
+            Twips(2520), Twips(975), Twips(495)};
+}

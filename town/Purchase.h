@@ -1,0 +1,20 @@
+// The purchase every department button runs: the department closes at once,
+// the money is checked, the till rings and the price is paid. True when the
+// item is to be handed over.
+#pragma once
+
+#include "core/Numbers.h"
+#include "ui/Form.h"
+
+#include <string>
+#include <vector>
+
+class frmGorvak;
+
+bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price);
+
+// A department's or the hub's layout: its background and three buttons along
+// the bottom.
+ui::FormSpec TownSpec(std::string name, int clientWidth, int clientHeight,
+                      ui::Picture background, const std::vector<ui::ControlSpec>& buttons);
+ui::ControlSpec TownButton(std::string name, std::string_view caption, int leftTwips);

@@ -1,0 +1,23 @@
+// The health department: pies, a night's lodging, the doctor.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <memory>
+
+class frmGorvak;
+
+class frmHealth {
+public:
+    explicit frmHealth(frmGorvak& main);
+    static ui::FormSpec Spec();
+
+    ui::Form& form() { return *form_; }
+    void cmdPie_Click();
+    void cmdLodge_Click();
+    void cmdDoctor_Click();
+
+private:
+    frmGorvak& main_;
+    std::unique_ptr<ui::Form> form_;
+};

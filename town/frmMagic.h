@@ -1,0 +1,28 @@
+// The magic department: charms, advice on where Zorvath lies, and the thing
+// against Zorvath.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <memory>
+#include <string_view>
+
+class frmGorvak;
+
+class frmMagic {
+public:
+    explicit frmMagic(frmGorvak& main);
+    static ui::FormSpec Spec();
+
+    ui::Form& form() { return *form_; }
+    void cmdSpell_Click();
+    void cmdAdvice_Click();
+    void cmdBrew_Click();
+
+    // The one direction word the advice names.
+    std::string_view GetAdvice() const;
+
+private:
+    frmGorvak& main_;
+    std::unique_ptr<ui::Form> form_;
+};

@@ -1,0 +1,52 @@
+#include "town/frmShoppe.h"
+
+#include "core/Texts.h"
+#include "core/frmGorvak.h"
+#include "town/Purchase.h"
+#include "town/frmHealth.h"
+#include "town/frmMagic.h"
+#include "town/frmWeapons.h"
+#include "ui/WindowSystem.h"
+
+frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Spec()))
+{
+    form_->onClick = [this](std::string_view control) {
+        if (control == "cmdHealth") cmdHealth_Click();
+        else if (control == "cmdMagic") cmdMagic_Click();
+        else if (control == "cmdWeapon") cmdWeapon_Click();
+    };
+}
+
+ui::FormSpec frmShoppe::Spec()
+{
+    return TownSpec("frmShoppe", Twips(3810), Twips(3330), ui::Picture::Shoppe,
+                    {TownButton("cmdHealth", texts::cmdHealth, 360),
+                     TownButton("cmdMagic", texts::cmdMagic, 1440),
+                     TownButton("cmdWeapon", texts::cmdWeapon, 2520)});
+}
+
+void frmShoppe::Form_Load()
+{
+    form_->Move(main_.form().Left() + Twips(1000), main_.form().Top() + Twips(1000));
+}
+
+void frmShoppe::OpenDepartment(ui::Form& department)
+{
+    department.Load();
+    department.ShowModeless(nullptr);
+    form_->Unload();
+}
+
+void frmShoppe::cmdHealth_Click() { OpenDepartment(main_.Health().form()); }
+void frmShoppe::cmdMagic_Click() { OpenDepartment(main_.Magic().form()); }
+void frmShoppe::cmdWeapon_Click() { OpenDepartment(main_.Weapons().form()); }
+
+void frmGorvak::cmdShop_Click()
+{
+    ui::Form& hub = Shoppe().form();
+    if (!hub.IsLoaded()) {
+        hub.Load();
+        Shoppe().Form_Load();
+    }
+    hub.ShowModeless(&form());
+}

@@ -1,0 +1,26 @@
+// The town's hub: one button per department.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <memory>
+
+class frmGorvak;
+
+class frmShoppe {
+public:
+    explicit frmShoppe(frmGorvak& main);
+    static ui::FormSpec Spec();
+
+    ui::Form& form() { return *form_; }
+    void Form_Load();
+    void cmdHealth_Click();
+    void cmdMagic_Click();
+    void cmdWeapon_Click();
+
+private:
+    void OpenDepartment(ui::Form& department);
+
+    frmGorvak& main_;
+    std::unique_ptr<ui::Form> form_;
+};

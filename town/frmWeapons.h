@@ -1,0 +1,26 @@
+// The weapons department: club, knife and sword.
+#pragma once
+
+#include "core/Numbers.h"
+#include "ui/Form.h"
+
+#include <memory>
+
+class frmGorvak;
+
+class frmWeapons {
+public:
+    explicit frmWeapons(frmGorvak& main);
+    static ui::FormSpec Spec();
+
+    ui::Form& form() { return *form_; }
+    void cmdClub_Click();
+    void cmdKnife_Click();
+    void cmdSword_Click();
+
+private:
+    void Buy(Int16 Price, Int16 weapon);
+
+    frmGorvak& main_;
+    std::unique_ptr<ui::Form> form_;
+};

@@ -1,0 +1,38 @@
+// The services behind the game's windows: creating them, the modal message
+// box, waiting while the windows stay live, and ending the program.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <memory>
+#include <string_view>
+
+namespace ui {
+
+// Thrown out of every wait once the program is ending, so that whatever the
+// game was in the middle of (a fight, a pause, a modal window) unwinds at
+// once. The window system's event entry points catch it.
+struct ProgramEnding {};
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    virtual std::unique_ptr<Form> CreateForm(FormSpec spec) = 0;
+
+    // Modal, captioned "Gorvak", one OK button; returns after OK. Throws
+    // ProgramEnding when the program ends meanwhile.
+    virtual void MessageBox(std::string_view text, Form* owner) = 0;
+
+    // Lets the windows handle their events for at most `seconds`, sleeping
+    // while there are none. May return early; throws ProgramEnding.
+    virtual void Wait(double seconds) = 0;
+
+    // Ends the program with this exit status: every wait unwinds and no
+    // window is left. The first call's status is kept.
+    virtual void Quit(int exitStatus) = 0;
+    virtual bool IsQuitting() const = 0;
+    virtual int ExitStatus() const = 0;
+};
+
+}  // namespace ui

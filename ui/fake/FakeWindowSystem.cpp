@@ -1,0 +1,224 @@
+#include "ui/fake/FakeWindowSystem.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace ui {
+
+FakeForm::FakeForm(FormSpec spec, FakeWindowSystem& system)
+    : spec_(std::move(spec)), system_(system)
+{
+    system_.forms_.push_back(this);
+}
+
+FakeForm::~FakeForm()
+{
+    auto& forms = system_.forms_;
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+void FakeForm::Load()
+{
+    if (loaded_) return;
+    loaded_ = true;
+    visible_ = false;
+    modal = false;
+    owner = nullptr;
+    ++loads;
+    surface_ = std::make_unique<FakeSurface>(spec_.clientWidth, spec_.clientHeight,
+                                             spec_.background, system_.pictures());
+    controls_.clear();
+    for (const ControlSpec& c : spec_.controls) {
+        controls_[c.name] = ControlState{true, true, c.left, c.top};
+    }
+}
+
+void FakeForm::Unload()
+{
+    loaded_ = false;
+    visible_ = false;
+}
+
+Surface& FakeForm::surface() { return fakeSurface(); }
+
+FakeSurface& FakeForm::fakeSurface()
+{
+    Load();
+    return *surface_;
+}
+
+void FakeForm::Move(int left, int top)
+{
+    Load();
+    left_ = left;
+    top_ = top;
+}
+
+void FakeForm::ShowModeless(Form* ownerForm)
+{
+    Load();
+    owner = ownerForm;
+    modal = false;
+    visible_ = true;
+    ++shows;
+}
+
+void FakeForm::ShowModal(Form* ownerForm)
+{
+    if (system_.IsQuitting()) throw ProgramEnding{};
+    Load();
+    owner = ownerForm;
+    modal = true;
+    visible_ = true;
+    ++shows;
+    if (system_.onModal) system_.Deliver([this] { system_.onModal(*this); });
+    if (system_.IsQuitting()) throw ProgramEnding{};
+    Unload();  // the player closes it
+}
+
+FakeForm::ControlState& FakeForm::State(std::string_view control)
+{
+    Load();
+    auto it = controls_.find(control);
+    if (it == controls_.end()) throw std::logic_error("no control " + std::string(control));
+    return it->second;
+}
+
+const FakeForm::ControlState& FakeForm::State(std::string_view control) const
+{
+    auto it = controls_.find(control);
+    if (it == controls_.end()) throw std::logic_error("no control " + std::string(control));
+    return it->second;
+}
+
+void FakeForm::SetEnabled(std::string_view control, bool enabled) { State(control).enabled = enabled; }
+
+bool FakeForm::IsEnabled(std::string_view control) const
+{
+    return loaded_ && State(control).enabled;
+}
+
+void FakeForm::SetVisible(std::string_view control, bool visible) { State(control).visible = visible; }
+
+bool FakeForm::IsControlVisible(std::string_view control) const
+{
+    return loaded_ && State(control).visible;
+}
+
+void FakeForm::MoveControl(std::string_view control, int left, int top)
+{
+    ControlState& s = State(control);
+    s.left = left;
+    s.top = top;
+}
+
+FakeForm::Place FakeForm::ControlPlace(std::string_view control) const
+{
+    const ControlState& s = State(control);
+    return {s.left, s.top};
+}
+
+bool FakeForm::Click(std::string_view control)
+{
+    if (!IsVisible() || !IsEnabled(control) || !IsControlVisible(control)) return false;
+    if (onClick) system_.Deliver([this, name = std::string(control)] { onClick(name); });
+    return true;
+}
+
+void FakeForm::MouseDown(float x, float y, int button)
+{
+    if (!IsVisible() || !onMouseDown) return;
+    system_.Deliver([this, x, y, button] { onMouseDown(button, x, y); });
+}
+
+bool FakeForm::RequestClose()
+{
+    if (!IsVisible()) return false;
+    bool refused = false;
+    if (onQueryUnload) system_.Deliver([this, &refused] { refused = onQueryUnload(); });
+    if (refused || !loaded_) return !loaded_;
+    Unload();
+    return true;
+}
+
+FakeWindowSystem::FakeWindowSystem(FakeClock& clock, const PictureSource* pictures)
+    : clock_(clock), pictures_(pictures)
+{
+}
+
+std::unique_ptr<Form> FakeWindowSystem::CreateForm(FormSpec spec)
+{
+    return std::make_unique<FakeForm>(std::move(spec), *this);
+}
+
+void FakeWindowSystem::MessageBox(std::string_view text, Form* /*owner*/)
+{
+    if (quitting_) throw ProgramEnding{};
+    messages.emplace_back(text);
+    captions.emplace_back("Gorvak");
+    if (onMessageBox) Deliver([this, t = std::string(text)] { onMessageBox(t); });
+    if (quitting_) throw ProgramEnding{};
+}
+
+void FakeWindowSystem::Deliver(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const ProgramEnding&) {
+        // The event entry of the real window system stops it here too.
+    }
+}
+
+void FakeWindowSystem::RunDue(double until)
+{
+    while (!schedule_.empty() && schedule_.begin()->first <= until && !quitting_) {
+        auto it = schedule_.begin();
+        clock_.AdvanceTo(it->first);
+        std::function<void()> action = std::move(it->second);
+        schedule_.erase(it);
+        Deliver(action);
+    }
+}
+
+void FakeWindowSystem::Wait(double seconds)
+{
+    if (quitting_) throw ProgramEnding{};
+    ++waits;
+    ++depth_;
+    deepestWait = std::max(deepestWait, depth_);
+    // An early wake-up still lets at least a millisecond pass, as a timer does.
+    const double wanted = std::max(0.0, seconds);
+    const double until = clock_.Now() + std::max(wanted * waitShare, std::min(wanted, 0.001));
+    RunDue(until);
+    --depth_;
+    if (quitting_) throw ProgramEnding{};
+    clock_.AdvanceTo(until);
+}
+
+void FakeWindowSystem::RunUntil(double time)
+{
+    RunDue(time);
+    clock_.AdvanceTo(time);
+}
+
+void FakeWindowSystem::At(double time, std::function<void()> action)
+{
+    schedule_.emplace(time, std::move(action));
+}
+
+void FakeWindowSystem::Quit(int exitStatus)
+{
+    if (!quitting_) exitStatus_ = exitStatus;
+    quitting_ = true;
+    for (FakeForm* form : forms_) form->Unload();
+}
+
+FakeForm* FakeWindowSystem::Find(std::string_view name) const
+{
+    for (FakeForm* form : forms_) {
+        if (form->spec().name == name) return form;
+    }
+    return nullptr;
+}
+
+}  // namespace ui

@@ -1,0 +1,134 @@
+// A window system in virtual time for the tests. Waits move a FakeClock on
+// and deliver the player's actions scheduled for that time; modal windows and
+// message boxes are recorded and answered by hooks (by default the player
+// closes them at once).
+#pragma once
+
+#include "ui/WindowSystem.h"
+#include "ui/fake/FakeClock.h"
+#include "ui/fake/FakeSurface.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class FakeWindowSystem;
+
+class FakeForm final : public Form {
+public:
+    FakeForm(FormSpec spec, FakeWindowSystem& system);
+    ~FakeForm() override;
+
+    void Load() override;
+    bool IsLoaded() const override { return loaded_; }
+    bool IsVisible() const override { return loaded_ && visible_; }
+    void Unload() override;
+    Surface& surface() override;
+    void Move(int left, int top) override;
+    int Left() const override { return left_; }
+    int Top() const override { return top_; }
+    void ShowModeless(Form* owner) override;
+    void ShowModal(Form* owner) override;
+    void SetEnabled(std::string_view control, bool enabled) override;
+    bool IsEnabled(std::string_view control) const override;
+    void SetVisible(std::string_view control, bool visible) override;
+    void MoveControl(std::string_view control, int left, int top) override;
+
+    // The player's actions, as the real windows deliver them: a click on a
+    // disabled or hidden button, or on a closed window, does nothing.
+    bool Click(std::string_view control);
+    void MouseDown(float x, float y, int button = 1);
+    // The close box: asks onQueryUnload; true when the window closed.
+    bool RequestClose();
+
+    FakeSurface& fakeSurface();
+    const FormSpec& spec() const { return spec_; }
+    bool IsControlVisible(std::string_view control) const;
+    struct Place {
+        int left;
+        int top;
+    };
+    Place ControlPlace(std::string_view control) const;
+
+    Form* owner = nullptr;
+    bool modal = false;
+    int loads = 0;
+    int shows = 0;
+
+private:
+    struct ControlState {
+        bool enabled = true;
+        bool visible = true;
+        int left = 0;
+        int top = 0;
+    };
+    ControlState& State(std::string_view control);
+    const ControlState& State(std::string_view control) const;
+
+    FormSpec spec_;
+    FakeWindowSystem& system_;
+    bool loaded_ = false;
+    bool visible_ = false;
+    int left_ = 0;
+    int top_ = 0;
+    std::unique_ptr<FakeSurface> surface_;
+    std::map<std::string, ControlState, std::less<>> controls_;
+};
+
+class FakeWindowSystem final : public WindowSystem {
+public:
+    FakeWindowSystem(FakeClock& clock, const PictureSource* pictures);
+
+    std::unique_ptr<Form> CreateForm(FormSpec spec) override;
+    void MessageBox(std::string_view text, Form* owner) override;
+    void Wait(double seconds) override;
+    void Quit(int exitStatus) override;
+    bool IsQuitting() const override { return quitting_; }
+    int ExitStatus() const override { return exitStatus_; }
+
+    // Runs `action` when the virtual clock reaches `time`, inside whatever
+    // wait is running then, as an event the real window system would
+    // deliver (ProgramEnding stops at it).
+    void At(double time, std::function<void()> action);
+    void After(double delay, std::function<void()> action) { At(clock_.Now() + delay, std::move(action)); }
+    // The game's idle loop: delivers every action scheduled up to `time`.
+    void RunUntil(double time);
+    bool HasPendingActions() const { return !schedule_.empty(); }
+
+    FakeForm* Find(std::string_view name) const;
+    const PictureSource* pictures() const { return pictures_; }
+    FakeClock& clock() { return clock_; }
+
+    // Called while a message box or modal window is up; the default (none)
+    // is the player pressing OK or the close box at once.
+    std::function<void(std::string_view text)> onMessageBox;
+    std::function<void(FakeForm& form)> onModal;
+    // Makes every wait return after this share of its time, as a coarse
+    // timer would; Delay must still last its full length.
+    double waitShare = 1.0;
+
+    std::vector<std::string> messages;
+    std::vector<std::string> captions;
+    int waits = 0;
+    int deepestWait = 0;
+
+    void Deliver(const std::function<void()>& action);
+
+private:
+    friend class FakeForm;
+    void RunDue(double until);
+
+    FakeClock& clock_;
+    const PictureSource* pictures_;
+    std::multimap<double, std::function<void()>> schedule_;
+    std::vector<FakeForm*> forms_;
+    bool quitting_ = false;
+    int exitStatus_ = 0;
+    int depth_ = 0;
+};
+
+}  // namespace ui

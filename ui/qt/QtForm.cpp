@@ -1,0 +1,272 @@
+#include "ui/qt/QtForm.h"
+
+#include "ui/qt/QtWindowSystem.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace ui {
+namespace {
+
+QString ToQt(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// A caption too big for its control gets a smaller type rather than being
+// clipped: buttons keep their lines, labels wrap.
+void FitText(QWidget& control, const QString& text, bool wrap)
+{
+    QFont font = control.font();
+    // A trailing line break adds no ink; a label's glyphs may overhang its
+    // box by a few pixels of empty line spacing.
+    QString ink = text;
+    while (ink.endsWith('\n')) ink.chop(1);
+    const QRect room = wrap ? QRect(0, 0, control.width(), control.height() + 4)
+                            : QRect(0, 0, control.width() - 6, control.height() - 2);
+    for (int size = font.pixelSize(); size > 8; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        const QRect need = metrics.boundingRect(room, wrap ? Qt::TextWordWrap : 0, ink);
+        if (need.width() <= room.width() && need.height() <= room.height()) break;
+    }
+    control.setFont(font);
+}
+
+constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowCloseButtonHint |
+                                   Qt::MSWindowsFixedSizeDialogHint;
+
+}  // namespace
+
+FormWidget::FormWidget(const FormSpec& spec, QtForm& form) : QWidget(nullptr, kFlags), form_(form)
+{
+    setObjectName(QString::fromStdString(spec.name));
+    setWindowTitle(QString::fromStdString(spec.caption));
+    setFixedSize(spec.clientWidth, spec.clientHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (const ControlSpec& c : spec.controls) {
+        const QRect box(c.left, c.top, c.width, c.height);
+        const QString text = ToQt(c.text);
+        switch (c.kind) {
+        case ControlKind::Button: {
+            auto* button = new QPushButton(text, this);
+            button->setObjectName(QString::fromStdString(c.name));
+            button->setGeometry(box);
+            button->setFocusPolicy(Qt::TabFocus);
+            FitText(*button, text, false);
+            QObject::connect(button, &QPushButton::clicked, this, [this, name = c.name] {
+                if (form_.onClick) form_.system().Guard([this, &name] { form_.onClick(name); });
+            });
+            controls[c.name] = button;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, this);
+            label->setObjectName(QString::fromStdString(c.name));
+            label->setGeometry(box);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            FitText(*label, text, true);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
+            label->setPalette(palette);
+            controls[c.name] = label;
+            break;
+        }
+        case ControlKind::Circle:
+            shapes[c.name] = Shape{box, QColor(c.color.r, c.color.g, c.color.b), true};
+            break;
+        }
+    }
+}
+
+void FormWidget::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    // Pixel art: every map pixel becomes a sharp block at any scale.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(0, 0, form_.qtSurface().image());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    for (const auto& [name, shape] : shapes) {
+        if (!shape.visible) continue;
+        painter.setPen(shape.color);
+        painter.drawEllipse(shape.box.adjusted(0, 0, -1, -1));
+    }
+}
+
+void FormWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (!form_.onMouseDown) return;
+    const QPointF at = event->position();
+    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+    form_.system().Guard([this, at, button] {
+        form_.onMouseDown(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    });
+}
+
+void FormWidget::closeEvent(QCloseEvent* event)
+{
+    QtWindowSystem& system = form_.system();
+    if (!system.IsQuitting() && form_.onQueryUnload) {
+        bool refused = false;
+        system.Guard([this, &refused] { refused = form_.onQueryUnload(); });
+        if (refused && !system.IsQuitting()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    form_.Unload();
+}
+
+QtForm::QtForm(FormSpec spec, QtWindowSystem& system, const QtPictures& pictures)
+    : spec_(std::move(spec)), system_(system), pictures_(pictures)
+{
+    system_.Register(this);
+}
+
+QtForm::~QtForm()
+{
+    system_.Unregister(this);
+    delete widget_.data();
+}
+
+void QtForm::Load()
+{
+    if (IsLoaded()) return;
+    if (surface_) {
+        surface_->Clear();
+    } else {
+        surface_ = std::make_unique<QtSurface>(spec_.clientWidth, spec_.clientHeight,
+                                               spec_.background, spec_.textColor, pictures_);
+    }
+    widget_ = new FormWidget(spec_, *this);
+    widget_->move(left_, top_);
+    surface_->onChanged = [this] {
+        if (widget_) widget_->update();
+    };
+}
+
+void QtForm::Unload()
+{
+    if (!IsLoaded()) return;
+    FormWidget* widget = widget_.data();
+    widget_.clear();
+    left_ = widget->x();
+    top_ = widget->y();
+    widget->hide();
+    // Later: the widget may be in the middle of delivering the very click
+    // that closes it.
+    widget->deleteLater();
+    system_.FormUnloaded(*this);
+}
+
+QtSurface& QtForm::qtSurface()
+{
+    Load();
+    return *surface_;
+}
+
+Surface& QtForm::surface() { return qtSurface(); }
+
+void QtForm::Move(int left, int top)
+{
+    Load();
+    left_ = left;
+    top_ = top;
+    placed_ = true;
+    widget_->move(left, top);
+}
+
+int QtForm::Left() const { return IsLoaded() ? widget_->x() : left_; }
+int QtForm::Top() const { return IsLoaded() ? widget_->y() : top_; }
+
+void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
+{
+    Load();
+    if (widget_->isVisible()) return;
+    auto* ownerForm = dynamic_cast<QtForm*>(owner);
+    QWidget* ownerWidget = ownerForm != nullptr ? ownerForm->widget() : nullptr;
+    if (widget_->parentWidget() != ownerWidget) {
+        const QPoint at = widget_->pos();
+        // A parented dialog stays above its owner's window.
+        widget_->setParent(ownerWidget, widget_->windowFlags());
+        widget_->move(at);
+    }
+    widget_->setWindowModality(modality);
+    if (!placed_) {
+        // Never placed by the game: centred over the main window.
+        QWidget* over = ownerWidget != nullptr ? ownerWidget : system_.MainWidget();
+        if (over != nullptr && over != widget_) {
+            const QRect frame = over->frameGeometry();
+            widget_->move(frame.center() - QPoint(widget_->width() / 2, widget_->height() / 2));
+        }
+    }
+}
+
+void QtForm::ShowModeless(Form* owner)
+{
+    PrepareShow(owner, Qt::NonModal);
+    widget_->show();
+    widget_->raise();
+}
+
+void QtForm::ShowModal(Form* owner)
+{
+    if (system_.IsQuitting()) throw ProgramEnding{};
+    PrepareShow(owner, Qt::ApplicationModal);
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+    system_.RunUntilUnloaded(*this);
+}
+
+QWidget* QtForm::Control(std::string_view name) const
+{
+    if (!IsLoaded()) return nullptr;
+    auto it = widget_->controls.find(name);
+    return it == widget_->controls.end() ? nullptr : it->second;
+}
+
+void QtForm::SetEnabled(std::string_view control, bool enabled)
+{
+    Load();
+    if (QWidget* w = Control(control)) w->setEnabled(enabled);
+}
+
+bool QtForm::IsEnabled(std::string_view control) const
+{
+    QWidget* w = Control(control);
+    return w != nullptr && w->isEnabled();
+}
+
+void QtForm::SetVisible(std::string_view control, bool visible)
+{
+    Load();
+    if (QWidget* w = Control(control)) {
+        w->setVisible(visible);
+    } else if (auto it = widget_->shapes.find(control); it != widget_->shapes.end()) {
+        it->second.visible = visible;
+        widget_->update();
+    }
+}
+
+void QtForm::MoveControl(std::string_view control, int left, int top)
+{
+    Load();
+    if (QWidget* w = Control(control)) {
+        w->move(left, top);
+    } else if (auto it = widget_->shapes.find(control); it != widget_->shapes.end()) {
+        it->second.box.moveTo(left, top);
+        widget_->update();
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ui/Form.h"
+#include "ui/qt/QtSurface.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace ui {
+
+class QtWindowSystem;
+class QtForm;
+
+// The native window of a loaded form: paints the form's surface and its
+// floating shapes, and forwards clicks and close requests.
+class FormWidget final : public QWidget {
+public:
+    FormWidget(const FormSpec& spec, QtForm& form);
+
+    struct Shape {
+        QRect box;
+        QColor color;
+        bool visible = true;
+    };
+    std::map<std::string, QWidget*, std::less<>> controls;
+    std::map<std::string, Shape, std::less<>> shapes;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QtForm& form_;
+};
+
+class QtForm final : public Form {
+public:
+    QtForm(FormSpec spec, QtWindowSystem& system, const QtPictures& pictures);
+    ~QtForm() override;
+
+    void Load() override;
+    bool IsLoaded() const override { return !widget_.isNull(); }
+    bool IsVisible() const override { return IsLoaded() && widget_->isVisible(); }
+    void Unload() override;
+    Surface& surface() override;
+    void Move(int left, int top) override;
+    int Left() const override;
+    int Top() const override;
+    void ShowModeless(Form* owner) override;
+    void ShowModal(Form* owner) override;
+    void SetEnabled(std::string_view control, bool enabled) override;
+    bool IsEnabled(std::string_view control) const override;
+    void SetVisible(std::string_view control, bool visible) override;
+    void MoveControl(std::string_view control, int left, int top) override;
+
+    QWidget* widget() const { return widget_.data(); }
+    QtSurface& qtSurface();
+    const FormSpec& spec() const { return spec_; }
+    QtWindowSystem& system() { return system_; }
+
+private:
+    QWidget* Control(std::string_view name) const;
+    void PrepareShow(Form* owner, Qt::WindowModality modality);
+
+    FormSpec spec_;
+    QtWindowSystem& system_;
+    const QtPictures& pictures_;
+    QPointer<FormWidget> widget_;
+    std::unique_ptr<QtSurface> surface_;
+    int left_ = 0;
+    int top_ = 0;
+    bool placed_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/Surface.h"
+#include "ui/qt/QtPictures.h"
+
+#include <QFont>
+#include <QImage>
+
+#include <functional>
+
+namespace ui {
+
+// The persistent drawing of a window, kept in an image at the window's
+// logical size: pixel reads come from here, never from the screen.
+class QtSurface final : public Surface {
+public:
+    QtSurface(int width, int height, Picture background, Color textColor,
+              const QtPictures& pictures);
+
+    void PaintPicture(Picture picture, int x, int y) override;
+    void FillCircle(int x, int y, int radius, Color color) override;
+    void SetCurrentXY(int x, int y) override;
+    void Print(std::string_view text) override;
+    void Clear() override;
+    Color Point(int x, int y) const override;
+
+    const QImage& image() const { return image_; }
+    std::function<void()> onChanged;
+
+private:
+    void Changed();
+
+    QImage image_;
+    Picture background_;
+    Color textColor_;
+    const QtPictures& pictures_;
+    int currentX_ = 0;
+    int currentY_ = 0;
+};
+
+}  // namespace ui

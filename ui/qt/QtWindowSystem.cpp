@@ -1,0 +1,130 @@
+#include "ui/qt/QtWindowSystem.h"
+
+#include "core/Texts.h"
+#include "ui/qt/QtForm.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+#include <exception>
+
+namespace ui {
+
+QtWindowSystem::QtWindowSystem(const QtPictures& pictures) : pictures_(pictures) {}
+
+QtWindowSystem::~QtWindowSystem() = default;
+
+std::unique_ptr<Form> QtWindowSystem::CreateForm(FormSpec spec)
+{
+    return std::make_unique<QtForm>(std::move(spec), *this, pictures_);
+}
+
+QWidget* QtWindowSystem::MainWidget() const
+{
+    return forms_.empty() ? nullptr : forms_.front()->widget();
+}
+
+void QtWindowSystem::Register(QtForm* form) { forms_.push_back(form); }
+
+void QtWindowSystem::Unregister(QtForm* form) { std::erase(forms_, form); }
+
+QWidget* QtWindowSystem::OwnerWidget(Form* owner) const
+{
+    if (auto* form = dynamic_cast<QtForm*>(owner); form != nullptr && form->IsVisible()) {
+        return form->widget();
+    }
+    // Without an owner, centre over the main window, the first one made.
+    for (QtForm* form : forms_) {
+        if (form->IsVisible()) return form->widget();
+    }
+    return nullptr;
+}
+
+void QtWindowSystem::MessageBox(std::string_view text, Form* owner)
+{
+    if (quitting_) throw ProgramEnding{};
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::MessageBoxCaption.data()),
+                    QString::fromUtf8(text.data(), static_cast<int>(text.size()))
+                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    QMessageBox::Ok, OwnerWidget(owner));
+    box.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
+    box.show();
+    loops_.push_back({&loop, nullptr});
+    loop.exec();
+    std::erase_if(loops_, [&loop](const Loop& l) { return l.loop == &loop; });
+    if (quitting_) throw ProgramEnding{};
+}
+
+void QtWindowSystem::Wait(double seconds)
+{
+    if (quitting_) throw ProgramEnding{};
+    QEventLoop loop;
+    QTimer timer;
+    // The default coarse timer may fire early or 5% late; the game's pause
+    // checks the clock anyway, but a precise timer saves a second round.
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(static_cast<int>(std::ceil(std::max(0.0, seconds) * 1000.0)));
+    loops_.push_back({&loop, nullptr});
+    loop.exec();
+    std::erase_if(loops_, [&loop](const Loop& l) { return l.loop == &loop; });
+    if (quitting_) throw ProgramEnding{};
+}
+
+void QtWindowSystem::RunUntilUnloaded(QtForm& form)
+{
+    while (form.IsLoaded() && !quitting_) {
+        QEventLoop loop;
+        loops_.push_back({&loop, &form});
+        loop.exec();
+        std::erase_if(loops_, [&loop](const Loop& l) { return l.loop == &loop; });
+    }
+    if (quitting_) throw ProgramEnding{};
+}
+
+void QtWindowSystem::FormUnloaded(QtForm& form)
+{
+    for (const Loop& l : loops_) {
+        if (l.waitingFor == &form) l.loop->quit();
+    }
+}
+
+void QtWindowSystem::Quit(int exitStatus)
+{
+    if (quitting_) return;
+    quitting_ = true;
+    exitStatus_ = exitStatus;
+    for (const Loop& l : loops_) l.loop->quit();
+    for (QtForm* form : std::vector<QtForm*>(forms_)) form->Unload();
+    QCoreApplication::exit(exitStatus);
+}
+
+void QtWindowSystem::Guard(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const ProgramEnding&) {
+        // The game has ended; the waits above are unwinding too.
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gorvak: %s\n", e.what());
+        if (!quitting_) {
+            try {
+                MessageBox(texts::UnexpectedError, nullptr);
+            } catch (const ProgramEnding&) {
+            }
+            Quit(1);
+        }
+    } catch (...) {
+        std::fprintf(stderr, "gorvak: unexpected error\n");
+        Quit(1);
+    }
+}
+
+}  // namespace ui

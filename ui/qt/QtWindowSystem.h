@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ui/WindowSystem.h"
+#include "ui/qt/QtPictures.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QEventLoop;
+
+namespace ui {
+
+class QtForm;
+
+// The game's windows on Qt Widgets. Waits are nested event loops woken by a
+// precise timer, so the windows stay live while the game pauses and the
+// process sleeps; quitting ends every loop and every window.
+class QtWindowSystem final : public WindowSystem {
+public:
+    explicit QtWindowSystem(const QtPictures& pictures);
+    ~QtWindowSystem() override;
+
+    std::unique_ptr<Form> CreateForm(FormSpec spec) override;
+    void MessageBox(std::string_view text, Form* owner) override;
+    void Wait(double seconds) override;
+    void Quit(int exitStatus) override;
+    bool IsQuitting() const override { return quitting_; }
+    int ExitStatus() const override { return exitStatus_; }
+
+    // Every call from Qt into the game goes through here: a game ending
+    // stops at it, and nothing else the game throws reaches Qt.
+    void Guard(const std::function<void()>& action);
+
+    // Runs events until `done` holds (checked whenever `form` unloads) or
+    // the program ends.
+    void RunUntilUnloaded(QtForm& form);
+    void FormUnloaded(QtForm& form);
+
+    // The first window made, which is the game's main window.
+    QWidget* MainWidget() const;
+
+    void Register(QtForm* form);
+    void Unregister(QtForm* form);
+
+private:
+    struct Loop {
+        QEventLoop* loop;
+        QtForm* waitingFor;
+    };
+    QWidget* OwnerWidget(Form* owner) const;
+
+    const QtPictures& pictures_;
+    std::vector<Loop> loops_;
+    std::vector<QtForm*> forms_;
+    bool quitting_ = false;
+    int exitStatus_ = 0;
+};
+
+}  // namespace ui
