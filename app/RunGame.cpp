@@ -1,0 +1,56 @@
+#include "app/RunGame.h"
+
+#include "core/Texts.h"
+#include "core/frmGorvak.h"
+#include "sound/SdlSound.h"
+#include "ui/Clock.h"
+#include "ui/Random.h"
+#include "ui/qt/GameFont.h"
+#include "ui/qt/QtForm.h"
+#include "ui/qt/QtPictures.h"
+#include "ui/qt/QtWindowSystem.h"
+#include "ui/qt/QuitOnSignal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include <cstdio>
+
+int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("gorvak"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(texts::Caption.data()));
+    const QDir home(QCoreApplication::applicationDirPath());
+
+    ui::QtPictures pictures;
+    QString missing;
+    const bool fontLoaded = ui::LoadGameFont(home.filePath(QStringLiteral("fonts")));
+    if (!fontLoaded || !pictures.Load(home.filePath(QStringLiteral("pictures")), &missing)) {
+        std::fprintf(stderr, "gorvak: cannot load %s\n",
+                     fontLoaded ? qPrintable(missing) : "the bundled font");
+        QMessageBox::critical(nullptr, QString::fromUtf8(texts::MessageBoxCaption.data()),
+                              QString::fromUtf8(texts::PicturesMissing.data()));
+        return 1;
+    }
+
+    ui::ApplyGameStyle();
+    ui::QtWindowSystem windows(pictures);
+    ui::QuitOnSignals(windows);
+    ui::SystemClock clock;
+    ui::StdRandom random;
+    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
+
+    frmGorvak game(Services{windows, clock, random, sounds});
+    if (onMainWindow) {
+        game.form().Load();
+        onMainWindow(static_cast<ui::QtForm&>(game.form()).widget());
+    }
+    windows.Guard([&game] { game.Form_Load(); });
+    if (!sounds.LastError().empty() && windows.IsQuitting() && windows.ExitStatus() != 0) {
+        std::fprintf(stderr, "gorvak: %s\n", sounds.LastError().c_str());
+    }
+    if (!windows.IsQuitting()) QApplication::exec();
+    return windows.ExitStatus();
+}
