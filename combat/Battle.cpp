@@ -46,6 +46,9 @@ Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
 bool frmGorvak::DoBattle(Int16 Modifier)
 {
     ui::Form& window = Battle().form();
+    // A skeleton met during the last fight's closing pause finds that
+    // window still up: start afresh, not over the old dice and bonus.
+    window.Unload();
     window.Load();
     window.Move(form().Left() + Twips(1500), form().Top() + Twips(1000));
     window.SetEnabled("cmdOK", false);

@@ -62,7 +62,9 @@ TEST_F(StartupTest, EmptyPlacesNeverTakePartInTheShuffle)
     ASSERT_TRUE(windows.messages.empty()) << windows.messages.front();
     EXPECT_EQ(game->RoomItem[11], ItemGold) << "an item in a place with no room stays there";
     for (int r = 0; r < RoomCount; ++r) {
-        if (d.RoomType[r] == 0 && r != 11) EXPECT_EQ(game->RoomItem[r], ItemNone);
+        if (d.RoomType[r] == 0 && r != 11) {
+            EXPECT_EQ(game->RoomItem[r], ItemNone);
+        }
     }
 }
 
