@@ -21,6 +21,12 @@ const ui::QtPictures& ShippedPictures()
     return pictures;
 }
 
+ui::PictureCache& ShippedPictureCache()
+{
+    static ui::PictureCache cache(&ShippedPictures());
+    return cache;
+}
+
 Dungeon OpenDungeon()
 {
     Dungeon d;

@@ -21,6 +21,8 @@
 namespace testing_support {
 
 const ui::QtPictures& ShippedPictures();
+// The shipped pictures decoded once for all the tests' fake windows.
+ui::PictureCache& ShippedPictureCache();
 std::filesystem::path AssetsFolder();
 
 // Every place a room with all four doors allowed by the map's edges, start
@@ -54,7 +56,7 @@ protected:
     std::vector<std::string> PrintedOn(std::string_view window) const;
 
     ui::FakeClock clock;
-    ui::FakeWindowSystem windows{clock, &ShippedPictures()};
+    ui::FakeWindowSystem windows{clock, ShippedPictureCache()};
     ui::ScriptedRandom random;
     sound::FakeSound sounds;
     std::unique_ptr<frmGorvak> game;

@@ -1,8 +1,28 @@
 #include "ui/fake/FakeSurface.h"
 
+#include <algorithm>
+
 namespace ui {
 
-FakeSurface::FakeSurface(int width, int height, Picture background, const PictureSource* pictures)
+const std::vector<Color>& PictureCache::Pixels(Picture picture)
+{
+    std::vector<Color>& pixels = decoded_.at(static_cast<std::size_t>(picture));
+    if (pixels.empty()) {
+        const PictureInfo& info = InfoOf(picture);
+        pixels.reserve(static_cast<std::size_t>(info.width * info.height));
+        for (int y = 0; y < info.height; ++y) {
+            for (int x = 0; x < info.width; ++x) {
+                // Without real pictures every picture is one dark colour.
+                pixels.push_back(pictures_ != nullptr
+                                     ? pictures_->PixelOf(picture, x, y)
+                                     : RGB(16, 16, 16 + static_cast<int>(picture)));
+            }
+        }
+    }
+    return pixels;
+}
+
+FakeSurface::FakeSurface(int width, int height, Picture background, PictureCache& pictures)
     : width_(width),
       height_(height),
       background_(background),
@@ -23,13 +43,13 @@ void FakeSurface::PaintPicture(Picture picture, int x, int y)
 {
     painted.push_back({picture, x, y});
     const PictureInfo& info = InfoOf(picture);
-    for (int py = 0; py < info.height; ++py) {
-        for (int px = 0; px < info.width; ++px) {
-            // Without real pictures every picture is one dark colour.
-            const Color c = pictures_ != nullptr ? pictures_->PixelOf(picture, px, py)
-                                                 : RGB(16, 16, 16 + static_cast<int>(picture));
-            Set(x + px, y + py, c);
-        }
+    const std::vector<Color>& source = pictures_.Pixels(picture);
+    const int left = std::max(0, -x);
+    const int right = std::min(info.width, width_ - x);
+    for (int py = std::max(0, -y); py < info.height && y + py < height_; ++py) {
+        if (left >= right) break;
+        std::copy(source.begin() + py * info.width + left, source.begin() + py * info.width + right,
+                  pixels_.begin() + (y + py) * width_ + x + left);
     }
 }
 
@@ -57,7 +77,12 @@ void FakeSurface::Clear()
 {
     ++clears;
     printed.clear();
-    std::fill(pixels_.begin(), pixels_.end(), Black);
+    // Only where the background picture does not reach.
+    const PictureInfo& info = InfoOf(background_);
+    for (int y = 0; y < height_; ++y) {
+        const int from = y < info.height ? std::min(info.width, width_) : 0;
+        std::fill(pixels_.begin() + y * width_ + from, pixels_.begin() + (y + 1) * width_, Black);
+    }
     PaintPicture(background_, 0, 0);
     painted.clear();
 }

@@ -25,8 +25,15 @@ void FakeForm::Load()
     modal = false;
     owner = nullptr;
     ++loads;
-    surface_ = std::make_unique<FakeSurface>(spec_.clientWidth, spec_.clientHeight,
-                                             spec_.background, system_.pictures());
+    // The same surface object for the window's whole life, as the Qt one:
+    // a reference taken before a reload stays good.
+    if (surface_) {
+        surface_->Clear();
+        surface_->clears = 0;
+    } else {
+        surface_ = std::make_unique<FakeSurface>(spec_.clientWidth, spec_.clientHeight,
+                                                 spec_.background, system_.pictures());
+    }
     controls_.clear();
     for (const ControlSpec& c : spec_.controls) {
         controls_[c.name] = ControlState{true, true, c.left, c.top};
@@ -142,7 +149,12 @@ bool FakeForm::RequestClose()
 }
 
 FakeWindowSystem::FakeWindowSystem(FakeClock& clock, const PictureSource* pictures)
-    : clock_(clock), pictures_(pictures)
+    : clock_(clock), ownCache_(std::make_unique<PictureCache>(pictures)), cache_(ownCache_.get())
+{
+}
+
+FakeWindowSystem::FakeWindowSystem(FakeClock& clock, PictureCache& pictures)
+    : clock_(clock), cache_(&pictures)
 {
 }
 

@@ -82,6 +82,8 @@ private:
 class FakeWindowSystem final : public WindowSystem {
 public:
     FakeWindowSystem(FakeClock& clock, const PictureSource* pictures);
+    // Shares decoded pictures with other window systems: many games in a row.
+    FakeWindowSystem(FakeClock& clock, PictureCache& pictures);
 
     std::unique_ptr<Form> CreateForm(FormSpec spec) override;
     void MessageBox(std::string_view text, Form* owner) override;
@@ -100,7 +102,7 @@ public:
     bool HasPendingActions() const { return !schedule_.empty(); }
 
     FakeForm* Find(std::string_view name) const;
-    const PictureSource* pictures() const { return pictures_; }
+    PictureCache& pictures() { return *cache_; }
     FakeClock& clock() { return clock_; }
 
     // Called while a message box or modal window is up; the default (none)
@@ -123,7 +125,8 @@ private:
     void RunDue(double until);
 
     FakeClock& clock_;
-    const PictureSource* pictures_;
+    std::unique_ptr<PictureCache> ownCache_;
+    PictureCache* cache_;
     std::multimap<double, std::function<void()>> schedule_;
     std::vector<FakeForm*> forms_;
     bool quitting_ = false;
