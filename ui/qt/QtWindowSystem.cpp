@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -52,6 +54,11 @@ void QtWindowSystem::MessageBox(std::string_view text, Form* owner)
                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     QMessageBox::Ok, OwnerWidget(owner));
     box.setWindowModality(Qt::ApplicationModal);
+    // The game's own word on its one button, not the toolkit's English.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+        ok->setText(QString::fromUtf8(texts::OK.data()));
+        ok->setIcon(QIcon());
+    }
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();
