@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libsdl2-mixer-dev
     libgtest-dev libgmock-dev
+    clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick
 )
 
