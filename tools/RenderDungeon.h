@@ -1,0 +1,12 @@
+// The whole dungeon drawn as the main window shows it once every room has
+// been entered and every door walked, with each room's item marked.
+#pragma once
+
+#include "dungeon/Rooms.h"
+#include "ui/qt/QtPictures.h"
+
+#include <QImage>
+
+// 640 x 480, the main window's background picture. The game's font must be
+// the application font (LoadGameFont) for the legend.
+QImage RenderDungeon(const Dungeon& dungeon, const ui::QtPictures& pictures);

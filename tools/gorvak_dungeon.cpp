@@ -1,0 +1,169 @@
+// gorvak-dungeon: for people who make their own dungeons. Checks a dungeon
+// file as the game reads it, draws it, or makes one from its text form.
+//   exit 0: done (notes do not count), 1: the game would refuse the dungeon
+//   or the text has a syntax error, 2: bad arguments, a file that cannot be
+//   read or written, or missing pictures.
+#include "core/Texts.h"
+#include "dungeon/DungeonFile.h"
+#include "dungeon/DungeonText.h"
+#include "tools/DungeonNotes.h"
+#include "tools/RenderDungeon.h"
+#include "tools/ToolTexts.h"
+#include "ui/qt/GameFont.h"
+#include "ui/qt/QtPictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kRefused = 1;
+constexpr int kTrouble = 2;
+
+int Usage()
+{
+    std::cerr << tooltexts::Usage << '\n';
+    return kTrouble;
+}
+
+int Trouble(const std::string& what)
+{
+    std::cerr << "gorvak-dungeon: " << what << '\n' << tooltexts::Usage << '\n';
+    return kTrouble;
+}
+
+// Problems first, then notes, then the verdict; true if the game accepts it.
+bool Report(const std::vector<std::string>& problems, const Dungeon* sound)
+{
+    for (const std::string& p : problems) std::cout << p << '\n';
+    if (sound != nullptr) {
+        for (const std::string& n : DungeonNotes(*sound)) std::cout << n << '\n';
+    }
+    std::cout << (sound != nullptr ? tooltexts::Accepted : tooltexts::Refused) << '\n';
+    return sound != nullptr;
+}
+
+// The game's own reader; its "cannot open" answer is ours to report as a
+// bad file name rather than as something wrong with a dungeon.
+std::optional<DungeonRead> Read(const fs::path& path)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(path, error) && !fs::is_fifo(path, error)) return std::nullopt;
+    DungeonRead read = ReadDungeonFile(path);
+    if (!read.dungeon && read.problems.size() == 1 && read.problems.front() == texts::DungeonMissing) {
+        return std::nullopt;
+    }
+    return read;
+}
+
+// Written beside the target and renamed over it, so a failed write never
+// leaves a half file where a good one was.
+bool WriteReplacing(const fs::path& out, const std::function<bool(const fs::path&)>& write)
+{
+    fs::path temporary = out;
+    temporary += ".partial";
+    if (!write(temporary)) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return false;
+    }
+    std::error_code error;
+    fs::rename(temporary, out, error);
+    if (error) fs::remove(temporary, error);
+    return !error;
+}
+
+int Check(const fs::path& file)
+{
+    const std::optional<DungeonRead> read = Read(file);
+    if (!read) return Trouble("cannot read " + file.string());
+    return Report(read->problems, read->dungeon ? &*read->dungeon : nullptr) ? kDone : kRefused;
+}
+
+int Build(const fs::path& textFile, const fs::path& out)
+{
+    std::error_code error;
+    std::ifstream in(textFile, std::ios::binary);
+    if (!fs::is_regular_file(textFile, error) || !in) return Trouble("cannot read " + textFile.string());
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) return Trouble("cannot read " + textFile.string());
+
+    const DungeonText parsed = ParseDungeonText(text.str());
+    if (!parsed.dungeon) {
+        std::cout << textFile.string() << ": " << parsed.error << '\n' << tooltexts::Refused << '\n';
+        return kRefused;
+    }
+    const std::vector<std::string> problems = DungeonProblems(*parsed.dungeon);
+    if (!Report(problems, problems.empty() ? &*parsed.dungeon : nullptr)) return kRefused;
+
+    const std::vector<unsigned char> bytes = EncodeDungeon(*parsed.dungeon);
+    const bool written = WriteReplacing(out, [&bytes](const fs::path& path) {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        file.close();
+        return static_cast<bool>(file);
+    });
+    return written ? kDone : Trouble("cannot write " + out.string());
+}
+
+// The pictures and font beside the executable, as the game has them; an
+// installed tool finds them in the game's own folder.
+QString AssetFolder(const QString& name)
+{
+    const QDir home(QCoreApplication::applicationDirPath());
+    if (home.exists(name)) return home.filePath(name);
+    return QDir(home.filePath(QStringLiteral(GORVAK_INSTALLED_ASSETS))).filePath(name);
+}
+
+int Render(int argc, char** argv, const fs::path& file, const fs::path& out)
+{
+    const std::optional<DungeonRead> read = Read(file);
+    if (!read) return Trouble("cannot read " + file.string());
+    if (!Report(read->problems, read->dungeon ? &*read->dungeon : nullptr)) return kRefused;
+
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    ui::QtPictures pictures;
+    QString missing;
+    if (!pictures.Load(AssetFolder(QStringLiteral("pictures")), &missing)) {
+        return Trouble("cannot load " + missing.toStdString());
+    }
+    if (!ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")))) {
+        return Trouble("cannot load the bundled font");
+    }
+    const QImage image = RenderDungeon(*read->dungeon, pictures);
+    const bool written = WriteReplacing(out, [&image](const fs::path& path) {
+        return image.save(QString::fromStdString(path.string()), "PNG");
+    });
+    return written ? kDone : Trouble("cannot write " + out.string());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) return Usage();
+    const std::string command = argv[1];
+    if (command == "check" && argc == 3) return Check(argv[2]);
+    if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
+    if (command == "render" && argc == 4) return Render(argc, argv, argv[2], argv[3]);
+    return Usage();
+}
