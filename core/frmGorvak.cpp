@@ -35,6 +35,7 @@ frmGorvak::frmGorvak(Services services)
     stats.statusAction = [this] { cmdStatus_Click(); };
     form_->onMouseDown = [this](int button, float x, float y) { Form_MouseDown(button, x, y); };
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
+    form_->onKeyDown = [this](ui::Key key) { Form_KeyDown(key); };
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdShop") cmdShop_Click();
         else if (control == "cmdSpell") cmdSpell_Click();
@@ -53,6 +54,7 @@ ui::FormSpec frmGorvak::Spec()
     spec.clientWidth = 640;
     spec.clientHeight = 481;
     spec.background = ui::Picture::Gorvak;
+    spec.pixelExact = true;
     spec.controls = {
         {"cmdShop", ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33},
         {"cmdSpell", ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33},
@@ -141,6 +143,16 @@ void frmGorvak::Form_MouseDown(int /*Button*/, float X, float Y)
     } else {
         MovePlayer(X, Y);
     }
+}
+
+void frmGorvak::Form_KeyDown(ui::Key key)
+{
+    constexpr std::array<std::array<int, 2>, 4> step = {{{0, -44}, {44, 0}, {0, 44}, {-44, 0}}};
+    const auto [dx, dy] = step[static_cast<std::size_t>(key)];
+    Int16 X = 0;
+    Int16 Y = 0;
+    GetPixelXY(stats.CurrentRoom, X, Y);
+    Form_MouseDown(1, static_cast<float>(X + 16 + dx), static_cast<float>(Y + 16 + dy));
 }
 
 bool frmGorvak::Form_QueryUnload()

@@ -72,6 +72,8 @@ public:
     void Form_Load();
     void InitObjects();
     void Form_MouseDown(int Button, float X, float Y);
+    // A walking key is a click at the centre of the neighbouring cell.
+    void Form_KeyDown(ui::Key key);
     bool Form_QueryUnload();
     void cmdShop_Click();
     void cmdSpell_Click();

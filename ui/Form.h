@@ -17,6 +17,9 @@ namespace ui {
 
 enum class ControlKind { Button, Label, Circle };
 
+// The keys that walk: the arrows and W A S D.
+enum class Key { Up, Right, Down, Left };
+
 struct ControlSpec {
     std::string name;
     ControlKind kind = ControlKind::Button;
@@ -35,6 +38,10 @@ struct FormSpec {
     int clientHeight = 0;
     Picture background = Picture::Gorvak;
     Color textColor = Black;  // what Print draws in
+    // The rules read this window's pixels back: its drawing stays at the
+    // logical size on any screen, so every read is exact. Other windows
+    // draw at the screen's resolution, for crisp text.
+    bool pixelExact = false;
     std::vector<ControlSpec> controls;  // in tab order
 };
 
@@ -75,6 +82,7 @@ public:
     std::function<void(int button, float x, float y)> onMouseDown;
     // A close request by the player: return true to refuse it.
     std::function<bool()> onQueryUnload;
+    std::function<void(Key key)> onKeyDown;
 };
 
 }  // namespace ui

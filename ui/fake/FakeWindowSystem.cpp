@@ -138,6 +138,12 @@ void FakeForm::MouseDown(float x, float y, int button)
     system_.Deliver([this, x, y, button] { onMouseDown(button, x, y); });
 }
 
+void FakeForm::KeyDown(Key key)
+{
+    if (!IsVisible() || !onKeyDown) return;
+    system_.Deliver([this, key] { onKeyDown(key); });
+}
+
 bool FakeForm::RequestClose()
 {
     if (!IsVisible()) return false;

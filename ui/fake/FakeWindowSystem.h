@@ -42,6 +42,7 @@ public:
     // disabled or hidden button, or on a closed window, does nothing.
     bool Click(std::string_view control);
     void MouseDown(float x, float y, int button = 1);
+    void KeyDown(Key key);
     // The close box: asks onQueryUnload; true when the window closed.
     bool RequestClose();
 

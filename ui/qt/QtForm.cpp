@@ -3,6 +3,9 @@
 #include "ui/qt/QtWindowSystem.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <optional>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -111,6 +114,23 @@ void FormWidget::mousePressEvent(QMouseEvent* event)
     });
 }
 
+void FormWidget::keyPressEvent(QKeyEvent* event)
+{
+    std::optional<Key> key;
+    switch (event->key()) {
+    case Qt::Key_Up: case Qt::Key_W: key = Key::Up; break;
+    case Qt::Key_Right: case Qt::Key_D: key = Key::Right; break;
+    case Qt::Key_Down: case Qt::Key_S: key = Key::Down; break;
+    case Qt::Key_Left: case Qt::Key_A: key = Key::Left; break;
+    default: break;
+    }
+    if (!key || !form_.onKeyDown || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    form_.system().Guard([this, k = *key] { form_.onKeyDown(k); });
+}
+
 void FormWidget::closeEvent(QCloseEvent* event)
 {
     QtWindowSystem& system = form_.system();
@@ -141,13 +161,14 @@ QtForm::~QtForm()
 void QtForm::Load()
 {
     if (IsLoaded()) return;
+    widget_ = new FormWidget(spec_, *this);
     if (surface_) {
         surface_->Clear();
     } else {
+        const qreal scale = spec_.pixelExact ? 1.0 : widget_->devicePixelRatioF();
         surface_ = std::make_unique<QtSurface>(spec_.clientWidth, spec_.clientHeight,
-                                               spec_.background, spec_.textColor, pictures_);
+                                               spec_.background, spec_.textColor, pictures_, scale);
     }
-    widget_ = new FormWidget(spec_, *this);
     widget_->move(left_, top_);
     surface_->onChanged = [this] {
         if (widget_) widget_->update();

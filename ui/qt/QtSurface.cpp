@@ -1,16 +1,18 @@
 #include "ui/qt/QtSurface.h"
 
 #include <QPainter>
+#include <QtMath>
 
 namespace ui {
 
 QtSurface::QtSurface(int width, int height, Picture background, Color textColor,
-                     const QtPictures& pictures)
-    : image_(width, height, QImage::Format_RGB32),
+                     const QtPictures& pictures, qreal scale)
+    : image_(qCeil(width * scale), qCeil(height * scale), QImage::Format_RGB32),
       background_(background),
       textColor_(textColor),
       pictures_(pictures)
 {
+    image_.setDevicePixelRatio(scale);
     Clear();
 }
 
@@ -71,8 +73,11 @@ void QtSurface::Clear()
 
 Color QtSurface::Point(int x, int y) const
 {
-    if (!image_.valid(x, y)) return White;
-    const QRgb c = image_.pixel(x, y);
+    const qreal scale = image_.devicePixelRatio();
+    const int px = qFloor(x * scale);
+    const int py = qFloor(y * scale);
+    if (x < 0 || y < 0 || !image_.valid(px, py)) return White;
+    const QRgb c = image_.pixel(px, py);
     return RGB(qRed(c), qGreen(c), qBlue(c));
 }
 

@@ -14,8 +14,10 @@ namespace ui {
 // logical size: pixel reads come from here, never from the screen.
 class QtSurface final : public Surface {
 public:
+    // `scale` device pixels to a logical one: 1 keeps pixel reads exact,
+    // the screen's own ratio gives crisp text.
     QtSurface(int width, int height, Picture background, Color textColor,
-              const QtPictures& pictures);
+              const QtPictures& pictures, qreal scale = 1);
 
     void PaintPicture(Picture picture, int x, int y) override;
     void FillCircle(int x, int y, int radius, Color color) override;
