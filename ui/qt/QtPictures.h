@@ -9,17 +9,20 @@
 
 namespace ui {
 
-// Every picture of the game, decoded once at start-up.
+// Every picture of the game. Load checks them all at start-up (present,
+// readable, the right size); each is decoded the first time it is painted,
+// so the main window shows without waiting for pictures it does not need yet.
 class QtPictures final : public PictureSource {
 public:
-    // False (and the first missing file in `missing`) when a picture cannot
-    // be read or has the wrong size.
+    // False (and the first bad file in `missing`) when a picture cannot be
+    // read or has the wrong size.
     bool Load(const QString& folder, QString* missing = nullptr);
-    const QImage& Image(Picture p) const { return images_.at(static_cast<std::size_t>(p)); }
+    const QImage& Image(Picture p) const;
     Color PixelOf(Picture p, int x, int y) const override;
 
 private:
-    std::array<QImage, PictureCount> images_;
+    std::array<QString, PictureCount> paths_;
+    mutable std::array<QImage, PictureCount> images_;
 };
 
 }  // namespace ui
