@@ -21,7 +21,9 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gorvak"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(texts::Caption.data()));
+    // Not a display name: Qt would add it to every window title, the
+    // message boxes' "Gorvak" included.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
     const QDir home(QCoreApplication::applicationDirPath());
 
     ui::QtPictures pictures;

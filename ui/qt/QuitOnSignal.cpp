@@ -2,6 +2,7 @@
 
 #include "ui/WindowSystem.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -26,7 +27,8 @@ void QuitOnSignals(WindowSystem& windows)
     // A signal handler may do almost nothing, so it only wakes the event
     // loop through a socket, and the quit itself runs there.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0) return;
-    auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read);
+    auto* notifier =
+        new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [&windows] {
         char byte = 0;
         [[maybe_unused]] const ssize_t n = ::read(g_pipe[0], &byte, 1);
