@@ -9,7 +9,8 @@ packages=(
     libsdl2-mixer-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool imagemagick python3
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,577 @@
+#!/usr/bin/env python3
+"""Real-window acceptance cases: the real gorvak on the X server in $DISPLAY,
+driven by real X input (xdotool/XTEST) and read back from real screenshots.
+
+run.sh starts the private X server and sets the environment; this file runs
+the cases, one fresh game in one fresh working folder each.
+
+usage: acceptance.py <path-to-gorvak> <scratch-folder>
+"""
+
+import ctypes
+import os
+import re
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+TITLE = "PELLAMORN的一生外傳[RPG版]"
+TITLE_RE = "^" + re.escape(TITLE) + "$"  # POSIX ERE: [ ] escaped, the rest literal
+BOX_TITLE = "Gorvak"
+BOX_RE = "^Gorvak$"
+
+MAIN_POS = (13, 13)
+MAIN_SIZE = (640, 481)
+STATUS_SIZE = (202, 236)
+DISCOVERY_SIZE = (199, 220)
+DISCOVERY_POS = (113, 113)
+
+WHITE = (255, 255, 255)
+YELLOW = (255, 255, 0)
+DOOR_RED = (255, 85, 85)
+EMPTY_EDGE = (168, 0, 0)
+EMPTY_GREY = (168, 168, 168)
+
+# Door test points inside a room tile, relative to its corner.
+DOOR_POINTS = {"N": (12, 1), "E": (26, 12), "S": (12, 25), "W": (1, 12)}
+SHAPES = {"N": 1, "E": 2, "S": 3, "W": 4, "NE": 5, "NS": 6, "NW": 7, "ES": 8,
+          "EW": 9, "SW": 10, "NES": 11, "NEW": 12, "NSW": 13, "ESW": 14, "NESW": 15}
+
+# Buttons, client rectangles (x, y, w, h).
+CMD_STATUS = (264, 416, 129, 33)
+CMD_QUIT = (456, 416, 81, 33)
+STATUS_OK = (64, 184, 81, 33)
+
+EXE = None
+SCRATCH = None
+FAILDIR = os.path.join(os.getcwd(), "acceptance-failures")
+
+
+class CaseFailure(Exception):
+    pass
+
+
+def check(cond, why):
+    if not cond:
+        raise CaseFailure(why)
+
+
+def wait_until(pred, timeout, step=0.05):
+    """Polls pred until it returns something truthy; returns it, or None."""
+    end = time.monotonic() + timeout
+    while True:
+        got = pred()
+        if got:
+            return got
+        if time.monotonic() >= end:
+            return None
+        time.sleep(step)
+
+
+# ---------------------------------------------------------------- X helpers
+
+def run(args, timeout=10):
+    return subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                          timeout=timeout, check=False)
+
+
+def xdo(*args, timeout=10):
+    return run(["xdotool", *args], timeout=timeout)
+
+
+def search(regex, visible=True):
+    args = ["search"] + (["--onlyvisible"] if visible else []) + ["--name", regex]
+    out = xdo(*args).stdout.decode()
+    return [int(w) for w in out.split()]
+
+
+def geometry(win):
+    """(x, y, w, h, viewable) of a window, or None when it is gone."""
+    r = run(["xwininfo", "-id", str(win)])
+    if r.returncode != 0:
+        return None
+    t = r.stdout.decode(errors="replace")
+
+    def num(label):
+        m = re.search(label + r":\s+(-?\d+)", t)
+        return int(m.group(1)) if m else None
+    return (num("Absolute upper-left X"), num("Absolute upper-left Y"),
+            num("Width"), num("Height"), "IsViewable" in t)
+
+
+def names(win):
+    """WM_NAME and _NET_WM_NAME as a window manager would read them."""
+    env = dict(os.environ, LC_ALL="C.UTF-8")
+    r = subprocess.run(["xprop", "-id", str(win), "-notype", "WM_NAME", "_NET_WM_NAME"],
+                       stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env, timeout=10)
+    found = {}
+    for line in r.stdout.decode(errors="replace").splitlines():
+        m = re.match(r'^(WM_NAME|_NET_WM_NAME) = "(.*)"$', line)
+        if m:
+            found[m.group(1)] = m.group(2).replace('\\"', '"').replace("\\\\", "\\")
+    return found.get("WM_NAME"), found.get("_NET_WM_NAME")
+
+
+def title_problem(win, expected, what):
+    wm, net = names(win)
+    if wm == expected and net == expected:
+        return None
+    return "%s title is WM_NAME=%r _NET_WM_NAME=%r, want %r" % (what, wm, net, expected)
+
+
+def check_title(win, expected, what):
+    problem = title_problem(win, expected, what)
+    check(problem is None, problem)
+
+
+def visible_windows(regex, size=None):
+    out = []
+    for w in search(regex):
+        g = geometry(w)
+        if g and g[4] and (size is None or (g[2], g[3]) == size):
+            out.append((w, g))
+    return out
+
+
+class Shot:
+    """A screenshot of the whole screen, read in client coordinates."""
+
+    def __init__(self, origin=MAIN_POS):
+        self.origin = origin
+        data = run(["import", "-window", "root", "-depth", "8", "ppm:-"], timeout=15).stdout
+        self.raw = data
+        fields, i = [], 0
+        while len(fields) < 4:
+            while data[i:i + 1].isspace():
+                i += 1
+            if data[i:i + 1] == b"#":
+                i = data.index(b"\n", i)
+                continue
+            j = i
+            while not data[j:j + 1].isspace():
+                j += 1
+            fields.append(data[i:j])
+            i = j
+        check(fields[0] == b"P6" and fields[3] == b"255", "screenshot is not an 8-bit PPM")
+        self.w, self.h = int(fields[1]), int(fields[2])
+        self.px = data[i + 1:]
+
+    def at(self, x, y):
+        sx, sy = x + self.origin[0], y + self.origin[1]
+        o = (sy * self.w + sx) * 3
+        return tuple(self.px[o:o + 3])
+
+    def near(self, x, y, colour, radius=1):
+        return any(self.at(x + dx, y + dy) == colour
+                   for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1))
+
+    def save(self, path):
+        with open(path + ".ppm", "wb") as f:
+            f.write(self.raw)
+        run(["convert", path + ".ppm", path + ".png"])
+        os.remove(path + ".ppm")
+
+
+def settled(checks, timeout=2.0):
+    """Runs checks(shot) on fresh screenshots until it passes: what is on
+    screen may lag a moment behind the game. The last failure stands."""
+    end = time.monotonic() + timeout
+    while True:
+        shot = Shot()
+        try:
+            checks(shot)
+            return shot
+        except CaseFailure:
+            if time.monotonic() >= end:
+                raise
+        time.sleep(0.1)
+
+
+def click(x, y):
+    """A real left click at a screen position."""
+    xdo("mousemove", "--sync", str(x), str(y))
+    xdo("click", "1")
+
+
+def click_client(x, y, origin=MAIN_POS):
+    click(origin[0] + x, origin[1] + y)
+
+
+def click_button(rect, origin=MAIN_POS):
+    click_client(rect[0] + rect[2] // 2, rect[1] + rect[3] // 2, origin)
+
+
+def press_return(win):
+    # Focus as a window manager would give it, then a real key press.
+    xdo("windowfocus", "--sync", str(win))
+    xdo("key", "Return")
+
+
+def send_close_request(win):
+    """WM_DELETE_WINDOW, the message a window manager sends for the close box."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+    class XEvent(ctypes.Union):
+        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+    dpy = x11.XOpenDisplay(None)
+    check(dpy, "cannot open the X display for the close request")
+    try:
+        ev = XEvent()
+        ev.xclient.type = 33  # ClientMessage
+        ev.xclient.display = dpy
+        ev.xclient.window = win
+        ev.xclient.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+        ev.xclient.format = 32
+        ev.xclient.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+        ev.xclient.data[1] = 0  # CurrentTime
+        check(x11.XSendEvent(dpy, win, 0, 0, ctypes.byref(ev)) != 0, "XSendEvent failed")
+        x11.XFlush(dpy)
+    finally:
+        x11.XCloseDisplay(dpy)
+
+
+# ----------------------------------------------------------------- dungeons
+
+def room_corner(r):
+    return (r % 10) * 44 + 106, (r // 10) * 44 + 50
+
+
+def dungeon_bytes(rooms, items=None):
+    """rooms: {room: "NESW letters"}; items: {room: code}."""
+    shapes = [0] * 80
+    for r, doors in rooms.items():
+        shapes[r] = SHAPES[doors]
+    codes = [0] * 80
+    for r, code in (items or {}).items():
+        codes[r] = code
+    return struct.pack("<80h", *shapes) + struct.pack("<80h", *codes)
+
+
+# Three rooms: the start (45) with doors south and west, a dead end each way.
+WALK_ROOMS = {45: "SW", 55: "N", 44: "E"}
+
+
+# --------------------------------------------------------------- the game
+
+class Game:
+    def __init__(self, name, dungeon=None, exe=None):
+        self.cwd = tempfile.mkdtemp(prefix="case-", dir=SCRATCH)
+        path = os.path.join(self.cwd, "Dungeon.gvk")
+        if dungeon is None:
+            shutil.copy(os.path.join(os.path.dirname(EXE), "Dungeon.gvk"), path)
+        else:
+            with open(path, "wb") as f:
+                f.write(dungeon)
+        self.log = open(os.path.join(self.cwd, "gorvak.log"), "wb")
+        self.proc = subprocess.Popen([exe or EXE], cwd=self.cwd, stdin=subprocess.DEVNULL,
+                                     stdout=self.log, stderr=subprocess.STDOUT)
+        self.name = name
+        self.main = None
+
+    def exited(self, timeout):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            if self.exited(2) is None:
+                self.proc.kill()
+                self.proc.wait()
+        self.log.close()
+
+    def wait_main(self, timeout=10):
+        found = wait_until(lambda: visible_windows(TITLE_RE) or
+                           (self.proc.poll() is not None and "exit"), timeout)
+        check(found and found != "exit",
+              "main window never appeared" + self.exit_note())
+        check(len(found) == 1, "%d windows with the game's title at start" % len(found))
+        self.main = found[0][0]
+        return found[0]
+
+    def wait_ready(self):
+        """Main window up, start room drawn, start-up shuffle over."""
+        self.wait_main()
+
+        def start_room_drawn():
+            s = Shot()
+            x, y = room_corner(45)
+            return s.at(x, y) == WHITE and s.near(343, 222, YELLOW)
+        check(wait_until(start_room_drawn, 10, 0.1), "start room never drawn")
+        # The shuffle blinks for a fraction of a second with the map and
+        # buttons dead; one more second is ample.
+        time.sleep(1.0)
+        check(self.proc.poll() is None, "game ended by itself" + self.exit_note())
+
+    def exit_note(self):
+        rc = self.proc.poll()
+        return "" if rc is None else " (game exited with %d)" % rc
+
+
+def wait_box(game, timeout=5):
+    found = wait_until(lambda: visible_windows(BOX_RE) or
+                       (game.proc.poll() is not None and "exit"), timeout)
+    check(found and found != "exit", "no message box '%s'" % BOX_TITLE + game.exit_note())
+    check(len(found) == 1, "%d message boxes" % len(found))
+    return found[0]
+
+
+def check_marker(s, box_x, box_y, what):
+    # The marker circle is inscribed in a 42 x 40 box: test its four extremes.
+    points = [(box_x + 21, box_y), (box_x + 21, box_y + 39), (box_x, box_y + 20),
+              (box_x + 41, box_y + 20)]
+    for x, y in points:
+        check(s.near(x, y, YELLOW), "%s: no yellow marker outline near (%d,%d), got %s"
+              % (what, x, y, s.at(x, y)))
+
+
+def check_doors(s, room, doors, covered=""):
+    """Doors red and walls white at the test points; a door under a drawn
+    hallway only needs to be not white, which is all the walking rule reads."""
+    cx, cy = room_corner(room)
+    for side, (dx, dy) in DOOR_POINTS.items():
+        got = s.at(cx + dx, cy + dy)
+        if side in covered:
+            ok, want = got != WHITE, "not white"
+        else:
+            want = DOOR_RED if side in doors else WHITE
+            ok = got == want
+        check(ok, "room %d %s test point (%d,%d) is %s, want %s"
+              % (room, side, cx + dx, cy + dy, got, want))
+
+
+def check_exit(game, want_zero, timeout, what):
+    rc = game.exited(timeout)
+    check(rc is not None, "%s: still running %.1f s later" % (what, timeout))
+    if want_zero:
+        check(rc == 0, "%s: exit status %d, want 0" % (what, rc))
+    else:
+        check(rc > 0, "%s: exit status %d, want a non-zero status from a normal exit"
+              % (what, rc))
+    left = search(TITLE_RE, visible=False) + search(BOX_RE, visible=False)
+    check(not left, "windows left after exit: %s" % left)
+
+
+# ------------------------------------------------------------------ cases
+
+def case_title_and_size(game):
+    win, (x, y, w, h, _) = game.wait_main()
+    check((w, h) == MAIN_SIZE, "client %dx%d, want 640x481" % (w, h))
+    check((x, y) == MAIN_POS, "window at (%d,%d), want (13,13)" % (x, y))
+    check_title(win, TITLE, "main window")
+
+
+def case_start_room(game):
+    game.wait_ready()
+
+    def start_room(s):
+        cx, cy = room_corner(45)
+        check(s.at(cx, cy) == WHITE, "room 45 corner is %s, not white" % (s.at(cx, cy),))
+        check_marker(s, 322, 222, "start")
+        check_doors(s, 45, "SW")  # the shipped dungeon's start room
+        for r in range(80):
+            if r == 45:
+                continue
+            x, y = room_corner(r)
+            check(s.at(x, y) == EMPTY_EDGE and s.at(x + 10, y + 10) == EMPTY_GREY,
+                  "room %d is not an unvisited cell: %s / %s"
+                  % (r, s.at(x, y), s.at(x + 10, y + 10)))
+    settled(start_room)
+
+
+def hallway_problem(s):
+    """Why the piece between 45 and 55 is not there: it is white beside the
+    corridor strip (x 10..14 of the tile) and not white on it."""
+    for y in range(252, 266):  # above the marker circle, which crosses the piece
+        for x in (328, 348):
+            if s.at(x, y) != WHITE:
+                return "(%d,%d) beside the corridor is %s, not white" % (x, y, s.at(x, y))
+    for y in range(251, 270):
+        if s.at(338, y) == WHITE:
+            return "(338,%d) on the corridor is white" % y
+    return None
+
+
+def case_walk(game):
+    game.wait_ready()
+    before = Shot()
+    check(hallway_problem(before), "hallway 45-55 drawn before the walk")
+    check(before.at(*room_corner(55)) == EMPTY_EDGE, "room 55 painted before the walk")
+    click_client(342, 286)
+
+    def walked(s):
+        check(s.at(*room_corner(55)) == WHITE, "room 55 not painted after clicking it"
+              + game.exit_note())
+        check_doors(s, 55, "N", covered="N")
+        check_doors(s, 45, "SW", covered="S")
+        problem = hallway_problem(s)
+        check(problem is None, "hallway piece 45-55 not drawn: " + str(problem))
+        check_marker(s, 322, 266, "after the walk")
+        for x, y in [(343, 222), (363, 242)]:  # the old marker's top and right ends
+            check(not s.near(x, y, YELLOW), "old marker still drawn near (%d,%d)" % (x, y))
+    settled(walked, 3.0)
+
+
+def case_wall_click(game):
+    game.wait_ready()
+    click_client(386, 242)  # room 46, behind 45's east wall
+    box, _ = wait_box(game)
+    title = title_problem(box, BOX_TITLE, "message box")
+    press_return(box)
+    check(wait_until(lambda: not visible_windows(BOX_RE), 3), "message box still open after Return")
+    time.sleep(0.2)
+
+    def unmoved(s):
+        check(s.at(*room_corner(46)) == EMPTY_EDGE, "room 46 painted through a wall")
+        check(s.at(*room_corner(45)) == WHITE, "room 45 no longer painted")
+        check_marker(s, 322, 222, "after the wall click")
+    settled(unmoved)
+    check(game.proc.poll() is None, "game ended" + game.exit_note())
+    check(title is None, title)
+
+
+def status_windows(main):
+    return [(w, g) for w, g in visible_windows(TITLE_RE, STATUS_SIZE) if w != main]
+
+
+def case_status_window(game):
+    game.wait_ready()
+    click_button(CMD_STATUS)
+    found = wait_until(lambda: status_windows(game.main), 3)
+    check(found, "no 202x236 status window" + game.exit_note())
+    win, (x, y, _, _, _) = found[0]
+    check_title(win, TITLE, "status window")
+    click_button(STATUS_OK, origin=(x, y))
+    check(wait_until(lambda: not status_windows(game.main), 3), "status window still open after OK")
+    check(visible_windows(TITLE_RE, MAIN_SIZE), "main window gone")
+    check(game.proc.poll() is None, "game ended" + game.exit_note())
+
+
+def case_quit_button(game):
+    game.wait_ready()
+    click_button(CMD_QUIT)
+    check_exit(game, True, 2, "quit button")
+
+
+def case_close_box(game):
+    game.wait_ready()
+    send_close_request(game.main)
+    check_exit(game, True, 2, "close request")
+
+
+def case_quit_during_pause(game):
+    game.wait_ready()
+    click_client(342, 286)  # into room 55 and its serum: a 2 s discovery pause
+    found = wait_until(lambda: visible_windows(".*", DISCOVERY_SIZE), 2, 0.02)
+    check(found, "no discovery window after the step" + game.exit_note())
+    shown = time.monotonic()
+    _, (x, y, _, _, _) = found[0]
+    check((x, y) == DISCOVERY_POS, "discovery window at (%d,%d), want (113,113)" % (x, y))
+    click_button(CMD_QUIT)
+    rc = game.exited(3)
+    took = time.monotonic() - shown
+    check(rc is not None, "still running 3 s after quitting in the pause")
+    check(took < 1.5, "exit came %.2f s after the pause began: quit waited for the pause" % took)
+    check_exit(game, True, 0.1, "quit in the pause")
+
+
+def check_refusal(game, what):
+    box, _ = wait_box(game)
+    title = title_problem(box, BOX_TITLE, "message box")
+    check(not visible_windows(TITLE_RE), "a main window is shown despite the %s" % what)
+    time.sleep(0.2)
+    check(not visible_windows(TITLE_RE), "a main window is shown despite the %s" % what)
+    press_return(box)
+    check_exit(game, False, 3, "after the %s message" % what)
+    check(title is None, title)
+
+
+def missing_sound_game(name):
+    home = tempfile.mkdtemp(prefix="home-", dir=SCRATCH)
+    src = os.path.dirname(EXE)
+    shutil.copy2(EXE, home)
+    for sub in ("pictures", "fonts", "audio"):
+        shutil.copytree(os.path.join(src, sub), os.path.join(home, sub))
+    os.remove(os.path.join(home, "audio", "Shop.wav"))
+    return Game(name, exe=os.path.join(home, os.path.basename(EXE)))
+
+
+CASES = [
+    ("title_and_size", lambda n: Game(n), case_title_and_size),
+    ("start_room", lambda n: Game(n), case_start_room),
+    ("walk_south", lambda n: Game(n, dungeon_bytes(WALK_ROOMS)), case_walk),
+    ("wall_click", lambda n: Game(n), case_wall_click),
+    ("status_window", lambda n: Game(n), case_status_window),
+    ("quit_button", lambda n: Game(n), case_quit_button),
+    ("close_box", lambda n: Game(n), case_close_box),
+    ("quit_during_pause",
+     lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {r: 1 for r in WALK_ROOMS if r != 45})),
+     case_quit_during_pause),
+    ("missing_sound_file", missing_sound_game,
+     lambda g: check_refusal(g, "missing sound file")),
+    ("bad_dungeon_file", lambda n: Game(n, bytes(range(100))),
+     lambda g: check_refusal(g, "bad dungeon file")),
+]
+
+
+def main():
+    global EXE, SCRATCH
+    EXE = os.path.abspath(sys.argv[1])
+    SCRATCH = sys.argv[2]
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    only = set(sys.argv[3:])
+    shutil.rmtree(FAILDIR, ignore_errors=True)
+    passed = failed = 0
+    for name, make, body in CASES:
+        if only and name not in only:
+            continue
+        game = None
+        ok = False
+        try:
+            game = make(name)
+            body(game)
+            print("PASS %s" % name, flush=True)
+            passed += 1
+            ok = True
+        except (CaseFailure, subprocess.TimeoutExpired, OSError) as e:
+            print("FAIL %s: %s" % (name, e), flush=True)
+            failed += 1
+            try:
+                os.makedirs(FAILDIR, exist_ok=True)
+                Shot().save(os.path.join(FAILDIR, name))
+            except Exception:
+                pass
+        finally:
+            if game is not None:
+                game.stop()
+                if not ok and os.path.isdir(FAILDIR):
+                    shutil.copy(game.log.name, os.path.join(FAILDIR, name + ".log"))
+            # Nothing of this case may linger into the next one.
+            wait_until(lambda: not search(TITLE_RE, False) and not search(BOX_RE, False), 3)
+    print("%d passed, %d failed" % (passed, failed), flush=True)
+    return 1 if failed or not passed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
