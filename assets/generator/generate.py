@@ -3,11 +3,12 @@
 
     python3 assets/generator/generate.py
 
-Pictures, sounds and the dungeon need only the standard library.  The font
-step needs fontTools, which on our build machines is only present for the
-system interpreter /usr/bin/python3 (Debian's python3-fonttools); if the
-python3 found first on PATH lacks it, this script re-runs itself under
-/usr/bin/python3.  The outputs are committed, so CI never runs this.
+Pictures, the desktop icons, sounds and the dungeon need only the standard
+library.  The font step needs fontTools, which on our build machines is only
+present for the system interpreter /usr/bin/python3 (Debian's
+python3-fonttools); if the python3 found first on PATH lacks it, this script
+re-runs itself under /usr/bin/python3.  The outputs are committed, so CI
+never runs this.
 
 Everything is seeded, so a re-run gives byte-identical files.  The checks at
 the end fail loudly if any picture, sound, dungeon or font rule is broken.
@@ -33,6 +34,7 @@ sys.path.insert(0, HERE)
 import audio  # noqa: E402
 import dungeon  # noqa: E402
 import font  # noqa: E402
+import icons  # noqa: E402
 import pictures  # noqa: E402
 from pixels import CELL_GREY, DOOR_RED, GRID_RED, WHITE, read_png  # noqa: E402
 
@@ -132,6 +134,7 @@ def verify_audio():
 
 def main():
     print("pictures:", len(pictures.build_all(PIC_DIR)))
+    print("icons:", len(icons.build_all()))
     print("sounds:", len(audio.build_all(AUDIO_DIR)))
     doors, items, dist = dungeon.build(os.path.join(ASSETS, "dungeon.txt"), os.path.join(ASSETS, "Dungeon.gvk"))
     z = items.index(7)
@@ -142,6 +145,7 @@ def main():
     font.write_licence("/usr/share/doc/fonts-noto-cjk/copyright", os.path.join(FONT_DIR, "LICENSE-OFL.txt"))
 
     verify_pictures()
+    failures.extend(icons.verify())
     verify_audio()
     try:
         dungeon.verify_file(os.path.join(ASSETS, "Dungeon.gvk"))

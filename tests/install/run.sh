@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# The installed game: installs a build into a fresh prefix, checks that every
+# file lands where the game, the menus and the software centres look for it,
+# then starts the installed command from an unrelated folder.
+#   run.sh <build-folder>
+# Prints PASS/FAIL per check and "N passed, M failed"; non-zero on a failure.
+set -u
+
+build=${1:?usage: run.sh <build-folder>}
+build=$(cd "$build" && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+app_id=io.github.varnel.Gorvak
+icon_sizes="16 24 32 48 64 128 256"
+
+passed=0
+failed=0
+pass() { echo "PASS $1"; passed=$((passed + 1)); }
+fail() { echo "FAIL $1${2:+: $2}"; failed=$((failed + 1)); }
+skip() { echo "SKIP $1: $2"; }
+check() { # check NAME COMMAND...
+    local name=$1
+    shift
+    if "$@"; then pass "$name"; else fail "$name"; fi
+}
+finish() {
+    echo "$passed passed, $failed failed"
+    exit $((failed > 0))
+}
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/gorvak-install.XXXXXX")
+game_pid=""
+cleanup() {
+    if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; wait "$game_pid" 2>/dev/null; fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT HUP
+
+# A blank in the prefix catches a launcher that forgets its quotes.
+prefix="$scratch/the prefix"
+if cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
+    pass "cmake --install"
+else
+    fail "cmake --install" "$(tail -n 5 "$scratch/install.log")"
+    finish
+fi
+
+game_dir="$prefix/libexec/gorvak"
+desktop="$prefix/share/applications/$app_id.desktop"
+metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
+launcher="$prefix/bin/gorvak"
+
+# The game's own folder: the program, its assets beside it and the dungeon.
+check "game executable" test -f "$game_dir/gorvak" -a -x "$game_dir/gorvak"
+for folder in pictures audio fonts; do
+    check "$folder beside the executable" diff -r "$source_dir/assets/$folder" "$game_dir/$folder"
+done
+check "Dungeon.gvk beside the executable" cmp -s "$source_dir/assets/Dungeon.gvk" "$game_dir/Dungeon.gvk"
+
+# The launcher on the PATH.
+check "launcher is executable" test -f "$launcher" -a -x "$launcher"
+check "launcher is a POSIX sh script" sh -n "$launcher"
+if [ "$(head -n 1 "$launcher")" = "#!/bin/sh" ]; then pass "launcher runs under /bin/sh"; else fail "launcher runs under /bin/sh" "$(head -n 1 "$launcher")"; fi
+
+# The desktop entry and the metainfo, named after the one id.
+check "desktop entry installed" test -f "$desktop"
+check "metainfo installed" test -f "$metainfo"
+if command -v desktop-file-validate >/dev/null; then
+    if out=$(desktop-file-validate "$desktop" 2>&1); then
+        pass "desktop-file-validate"
+    else
+        fail "desktop-file-validate" "$out"
+    fi
+else
+    skip "desktop-file-validate" "not installed (run setup.sh)"
+fi
+if command -v appstreamcli >/dev/null; then
+    if out=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+        pass "appstreamcli validate"
+    else
+        fail "appstreamcli validate" "$out"
+    fi
+else
+    skip "appstreamcli validate" "not installed (run setup.sh)"
+fi
+key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+check "desktop entry starts gorvak" test "$(key Exec)" = gorvak
+check "desktop entry names the icon by the id" test "$(key Icon)" = "$app_id"
+check "metainfo id is the desktop entry's name" grep -q "<id>$app_id</id>" "$metainfo"
+check "metainfo launches the desktop entry" \
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
+
+# One icon per size, each of its own size.
+pixel_size() {
+    if command -v identify >/dev/null; then
+        identify -format '%wx%h' "$1" 2>/dev/null
+    else
+        python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]), end="")' "$1" 2>/dev/null
+    fi
+}
+for n in $icon_sizes; do
+    icon="$prefix/share/icons/hicolor/${n}x$n/apps/$app_id.png"
+    got=$(pixel_size "$icon")
+    if [ "$got" = "${n}x$n" ]; then pass "icon ${n}x$n"; else fail "icon ${n}x$n" "${got:-missing}"; fi
+done
+
+# The installed command, started from / with nothing of the build around:
+# still running after two seconds means it found its assets and its dungeon;
+# TERM then ends it cleanly.
+mkdir -m 0700 "$scratch/runtime"
+mkdir "$scratch/elsewhere"
+ln -s "$launcher" "$scratch/elsewhere/gorvak"
+# A game without its dungeon keeps running too, behind a message box, so the
+# dungeon's access time tells whether the game read it; that works only on a
+# file system that records reads (relatime does, for a file older than read).
+dungeon="$game_dir/Dungeon.gvk"
+touch -a -d @0 "$dungeon" && cat "$dungeon" >/dev/null
+reads_seen=$(stat -c %X "$dungeon")
+run_game() { # run_game NAME PATH-FOLDER
+    local name=$1 path_dir=$2 status
+    touch -a -d @0 "$dungeon"
+    (cd / && exec env -u DISPLAY -u WAYLAND_DISPLAY PATH="$path_dir:/usr/bin:/bin" \
+        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$scratch/runtime" \
+        gorvak) >"$scratch/game.log" 2>&1 &
+    game_pid=$!
+    sleep 2
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+        wait "$game_pid"
+        status=$?
+        game_pid=""
+        fail "$name keeps running" "ended with status $status: $(tail -n 3 "$scratch/game.log")"
+        return
+    fi
+    pass "$name keeps running"
+    if [ "$reads_seen" -eq 0 ]; then
+        skip "$name reads its dungeon" "this file system does not record reads"
+    else
+        check "$name reads its dungeon" test "$(stat -c %X "$dungeon")" -ne 0
+    fi
+    local exe cwd
+    exe=$(readlink "/proc/$game_pid/exe")
+    cwd=$(readlink "/proc/$game_pid/cwd")
+    check "$name runs the installed program" test "$exe" = "$(readlink -f "$game_dir/gorvak")"
+    check "$name runs in the dungeon's folder" test "$cwd" = "$(readlink -f "$game_dir")"
+    kill -TERM "$game_pid"
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$game_pid" 2>/dev/null; then
+        fail "$name ends on TERM" "still running 10 s after TERM"
+        return
+    fi
+    wait "$game_pid"
+    status=$?
+    game_pid=""
+    if [ "$status" -eq 0 ]; then
+        pass "$name ends on TERM with status 0"
+    else
+        fail "$name ends on TERM with status 0" "status $status: $(tail -n 3 "$scratch/game.log")"
+    fi
+}
+run_game "gorvak on the PATH" "$prefix/bin"
+run_game "gorvak through a link" "$scratch/elsewhere"
+
+finish
