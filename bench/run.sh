@@ -40,14 +40,20 @@ bench() {
     bm=$(printf '%s\n' "${bare_m[@]}" | median); gm=$(printf '%s\n' "${game_m[@]}" | median)
     local cpu
     cpu=$("$build/gorvak_delay_cpu")
-    local dcpu idle
+    local dcpu idle latency bot
     dcpu=$(awk '/delay_cpu_s/ {print $2}' <<<"$cpu"); idle=$(awk '/idle_cpu_s/ {print $2}' <<<"$cpu")
+    latency=$("$build/gorvak_click_latency" 2>/dev/null | awk '/median/ {m=$2} /max/ {x=$2} END {print m, x}')
+    bot=$(QT_QPA_PLATFORM=offscreen "$build/tests/gorvak_bot_tests" --gtest_filter=BotBenchmark.GamesPerMinute 2>/dev/null |
+          awk '/^bot:/ {print $(NF-3)}')
     echo "| figure | game | bare Qt window | ratio |"
     echo "|---|---|---|---|"
     awk -v g="$gt" -v b="$bt" 'BEGIN {printf "| start to first paint (median of '"$runs"') | %.1f ms | %.1f ms | %.2fx |\n", g/1000, b/1000, g/b}'
     awk -v g="$gm" -v b="$bm" 'BEGIN {printf "| peak memory (VmHWM) | %.1f MiB | %.1f MiB | %.2fx |\n", g/1024, b/1024, g/b}'
     awk -v c="$dcpu" 'BEGIN {printf "| CPU during a 2 s pause | %.4f s (%.2f%% of a core) | | |\n", c, 100*c/2}'
     awk -v c="$idle" 'BEGIN {printf "| CPU during 10 s idle | %.4f s (%.3f%% of a core) | | |\n", c, 100*c/10}'
+    read -r med max <<<"$latency"
+    echo "| map click to the walking sound's first samples in the mixer | median $med ms, worst $max ms | | |"
+    echo "| play-testing bot | $bot games per minute | | |"
 }
 
 if [ -z "${DISPLAY:-}" ]; then

@@ -31,7 +31,7 @@ bool SdlSound::InitSoundDevice()
     }
     sdlStarted_ = true;
     // A small buffer keeps the delay from a click to the first samples short.
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) != 0) {
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 256) != 0) {
         lastError_ = Mix_GetError();
         return false;
     }

@@ -1,0 +1,94 @@
+// Time from a map click to the walking sound's first samples reaching the
+// mixer: a real mouse event into the real main window, the real sound
+// library (dummy driver), and the mixer's own per-channel callback.
+#include "core/frmGorvak.h"
+#include "sound/SdlSound.h"
+#include "ui/Clock.h"
+#include "ui/fake/ScriptedRandom.h"
+#include "ui/qt/GameFont.h"
+#include "ui/qt/QtForm.h"
+#include "ui/qt/QtPictures.h"
+#include "ui/qt/QtWindowSystem.h"
+
+#include <SDL_mixer.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::atomic<long long> g_firstSamples{0};
+
+long long NowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void OnSamples(int, void*, int, void*)
+{
+    long long none = 0;
+    g_firstSamples.compare_exchange_strong(none, NowNs());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QDir home(QCoreApplication::applicationDirPath());
+    ui::LoadGameFont(home.filePath(QStringLiteral("fonts")));
+    ui::QtPictures pictures;
+    if (!pictures.Load(home.filePath(QStringLiteral("pictures")))) return 1;
+    ui::QtWindowSystem windows(pictures);
+    ui::SystemClock clock;
+    ui::ScriptedRandom random;
+    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
+    if (sounds.LoadSounds() != sound::LoadResult::Loaded) return 1;
+    frmGorvak game(Services{windows, clock, random, sounds});
+    std::vector<double> ms;
+    windows.Guard([&] {
+        game.DungeonFile = "Dungeon.gvk";
+        game.InitObjects();
+        game.InitGame();
+        game.form().ShowModeless(nullptr);
+        game.Delay(0.3);
+        QWidget* window = static_cast<ui::QtForm&>(game.form()).widget();
+        const int walk = static_cast<int>(sound::Sound::sndWalk);
+        for (int trial = 0; trial < 25; ++trial) {
+            game.stats.CurrentRoom = 45;
+            game.stats.Attack = 100;
+            game.stats.Pies = 9;  // no low-pie warning window in the way
+            game.RoomItem.fill(ItemNone);
+            random.PushDraw(10, 0);  // nothing turns up: no pause after the step
+            Mix_HaltChannel(walk);
+            Mix_UnregisterAllEffects(walk);
+            g_firstSamples = 0;
+            Mix_RegisterEffect(walk, OnSamples, nullptr, nullptr);
+            const QPointF at(342, 286);  // room 55, through room 45's south door
+            QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            const long long clicked = NowNs();
+            QCoreApplication::sendEvent(window, &press);
+            for (int i = 0; i < 500 && g_firstSamples == 0; ++i) {
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            }
+            if (g_firstSamples != 0) ms.push_back((g_firstSamples - clicked) / 1e6);
+            game.Delay(0.05);
+        }
+    });
+    std::sort(ms.begin(), ms.end());
+    if (ms.empty()) return 1;
+    std::printf("click_to_samples_median_ms %.2f\nclick_to_samples_max_ms %.2f\n", ms[ms.size() / 2],
+                ms.back());
+    return 0;
+}
