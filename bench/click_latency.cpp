@@ -1,6 +1,7 @@
 // Time from a map click to the walking sound's first samples reaching the
 // mixer: a real mouse event into the real main window, the real sound
 // library (dummy driver), and the mixer's own per-channel callback.
+#include "BenchGame.h"
 #include "core/frmGorvak.h"
 #include "sound/SdlSound.h"
 #include "ui/Clock.h"
@@ -45,22 +46,16 @@ void OnSamples(int, void*, int, void*)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QDir home(QCoreApplication::applicationDirPath());
-    ui::LoadGameFont(home.filePath(QStringLiteral("fonts")));
-    ui::QtPictures pictures;
-    if (!pictures.Load(home.filePath(QStringLiteral("pictures")))) return 1;
-    ui::QtWindowSystem windows(pictures);
+    BenchWindows bench;
+    ui::QtWindowSystem& windows = bench.windows;
     ui::SystemClock clock;
     ui::ScriptedRandom random;
-    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
+    sound::SdlSound sounds(bench.home.filePath(QStringLiteral("audio")).toStdString());
     if (sounds.LoadSounds() != sound::LoadResult::Loaded) return 1;
     frmGorvak game(Services{windows, clock, random, sounds});
     std::vector<double> ms;
     windows.Guard([&] {
-        game.DungeonFile = "Dungeon.gvk";
-        game.InitObjects();
-        game.InitGame();
-        game.form().ShowModeless(nullptr);
+        StartShown(game);
         game.Delay(0.3);
         QWidget* window = static_cast<ui::QtForm&>(game.form()).widget();
         const int walk = static_cast<int>(sound::Sound::sndWalk);

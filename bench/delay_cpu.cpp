@@ -1,5 +1,6 @@
 // CPU used by the game's pause and by the idle game: the real windows, the
 // real Delay, measured with the process's own CPU clock.
+#include "BenchGame.h"
 #include "core/frmGorvak.h"
 #include "sound/FakeSound.h"
 #include "ui/Clock.h"
@@ -35,20 +36,14 @@ double Wall()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QDir home(QCoreApplication::applicationDirPath());
-    ui::LoadGameFont(home.filePath(QStringLiteral("fonts")));
-    ui::QtPictures pictures;
-    if (!pictures.Load(home.filePath(QStringLiteral("pictures")))) return 1;
-    ui::QtWindowSystem windows(pictures);
+    BenchWindows bench;
+    ui::QtWindowSystem& windows = bench.windows;
     ui::SystemClock clock;
     ui::StdRandom random;
     sound::FakeSound sounds;
     frmGorvak game(Services{windows, clock, random, sounds});
     windows.Guard([&] {
-        game.DungeonFile = "Dungeon.gvk";
-        game.InitObjects();
-        game.InitGame();
-        game.form().ShowModeless(nullptr);
+        StartShown(game);
         game.Delay(0.5);  // let the window settle
 
         double cpu = Cpu();

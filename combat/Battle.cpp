@@ -1,5 +1,6 @@
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "core/frmGorvak.h"
 #include "ui/WindowSystem.h"
 
@@ -13,17 +14,9 @@ frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().Create
 
 ui::FormSpec frmBattle::Spec()
 {
-    ui::FormSpec spec;
-    spec.name = "frmBattle";
-    spec.caption = std::string(texts::Caption);
-    spec.clientWidth = 202;
-    spec.clientHeight = 281;
-    spec.background = ui::Picture::Battle;
-    spec.textColor = ui::RGB(236, 214, 160);
-    spec.controls = {
-        {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), 56, 232, 81, 33},
-    };
-    return spec;
+    // Dark ink: the bonus line sits on the scene's parchment panel.
+    return WindowSpec("frmBattle", 202, 281, ui::Picture::Battle, {OkButton(56, 232)},
+                      ui::RGB(48, 28, 16));
 }
 
 void frmBattle::cmdOK_Click() { form_->Unload(); }

@@ -2,6 +2,7 @@
 
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
 #include "town/frmHealth.h"
@@ -48,14 +49,7 @@ frmGorvak::~frmGorvak() = default;
 
 ui::FormSpec frmGorvak::Spec()
 {
-    ui::FormSpec spec;
-    spec.name = "frmGorvak";
-    spec.caption = std::string(texts::Caption);
-    spec.clientWidth = 640;
-    spec.clientHeight = 481;
-    spec.background = ui::Picture::Gorvak;
-    spec.pixelExact = true;
-    spec.controls = {
+    ui::FormSpec spec = WindowSpec("frmGorvak", 640, 481, ui::Picture::Gorvak, {
         {"cmdShop", ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33},
         {"cmdSpell", ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33},
         {"cmdStatus", ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33},
@@ -69,7 +63,8 @@ ui::FormSpec frmGorvak::Spec()
         {"lblDescription", ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
          LabelText},
         {"shpRoomMarker", ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
-    };
+    });
+    spec.pixelExact = true;  // the door rules read the map back
     return spec;
 }
 

@@ -1,4 +1,5 @@
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "core/frmGorvak.h"
 #include "exploration/frmDiscovery.h"
 #include "ui/Clock.h"
@@ -13,17 +14,8 @@ frmDiscovery::frmDiscovery(frmGorvak& main) : form_(main.windows().CreateForm(Sp
 
 ui::FormSpec frmDiscovery::Spec()
 {
-    ui::FormSpec spec;
-    spec.name = "frmDiscovery";
-    spec.caption = std::string(texts::Caption);
-    spec.clientWidth = 199;
-    spec.clientHeight = 220;
-    spec.background = ui::Picture::Discovery;
-    spec.textColor = ui::RGB(48, 28, 16);
-    spec.controls = {
-        {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), 56, 168, 81, 33},
-    };
-    return spec;
+    return WindowSpec("frmDiscovery", 199, 220, ui::Picture::Discovery, {OkButton(56, 168)},
+                      ui::RGB(48, 28, 16));
 }
 
 void frmDiscovery::cmdOK_Click() { form_->Unload(); }

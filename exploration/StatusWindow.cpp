@@ -1,4 +1,5 @@
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "core/frmGorvak.h"
 #include "exploration/frmStatus.h"
 #include "ui/WindowSystem.h"
@@ -12,19 +13,11 @@ frmStatus::frmStatus(frmGorvak& main) : form_(main.windows().CreateForm(Spec()))
 
 ui::FormSpec frmStatus::Spec()
 {
-    ui::FormSpec spec;
-    spec.name = "frmStatus";
-    spec.caption = std::string(texts::Caption);
-    spec.clientWidth = 202;
-    spec.clientHeight = 236;
-    spec.background = ui::Picture::Status;
-    spec.textColor = ui::RGB(48, 28, 16);
-    spec.controls = {
-        {"Label1", ui::ControlKind::Label, std::string(texts::StatusTitle), 16, 24, 169, 17,
-         ui::RGB(96, 24, 16)},
-        {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), 64, 184, 81, 33},
-    };
-    return spec;
+    return WindowSpec("frmStatus", 202, 236, ui::Picture::Status,
+                      {{"Label1", ui::ControlKind::Label, std::string(texts::StatusTitle), 16, 24,
+                        169, 17, ui::RGB(96, 24, 16)},
+                       OkButton(64, 184)},
+                      ui::RGB(48, 28, 16));
 }
 
 void frmStatus::cmdOK_Click() { form_->Unload(); }

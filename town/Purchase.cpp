@@ -12,19 +12,6 @@ bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
     return true;
 }
 
-ui::FormSpec TownSpec(std::string name, int clientWidth, int clientHeight,
-                      ui::Picture background, const std::vector<ui::ControlSpec>& buttons)
-{
-    ui::FormSpec spec;
-    spec.name = std::move(name);
-    spec.caption = std::string(texts::Caption);
-    spec.clientWidth = clientWidth;
-    spec.clientHeight = clientHeight;
-    spec.background = background;
-    spec.controls = buttons;
-    return spec;
-}
-
 ui::ControlSpec TownButton(std::string name, std::string_view caption, int leftTwips)
 {
     return {std::move(name), ui::ControlKind::Button, std::string(caption), Twips(leftTwips),

@@ -13,8 +13,5 @@ class frmGorvak;
 
 bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price);
 
-// A department's or the hub's layout: its background and three buttons along
-// the bottom.
-ui::FormSpec TownSpec(std::string name, int clientWidth, int clientHeight,
-                      ui::Picture background, const std::vector<ui::ControlSpec>& buttons);
+// One of the three buttons along the bottom of the hub and the departments.
 ui::ControlSpec TownButton(std::string name, std::string_view caption, int leftTwips);

@@ -1,6 +1,7 @@
 #include "town/frmHealth.h"
 
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "ui/WindowSystem.h"
@@ -16,10 +17,10 @@ frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().Create
 
 ui::FormSpec frmHealth::Spec()
 {
-    return TownSpec("frmHealth", Twips(3795), Twips(3330), ui::Picture::Health,
-                    {TownButton("cmdPie", texts::cmdPie, 360),
-                     TownButton("cmdLodge", texts::cmdLodge, 1440),
-                     TownButton("cmdDoctor", texts::cmdDoctor, 2520)});
+    return WindowSpec("frmHealth", Twips(3795), Twips(3330), ui::Picture::Health,
+                      {TownButton("cmdPie", texts::cmdPie, 360),
+                       TownButton("cmdLodge", texts::cmdLodge, 1440),
+                       TownButton("cmdDoctor", texts::cmdDoctor, 2520)});
 }
 
 void frmHealth::cmdPie_Click()

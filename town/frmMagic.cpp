@@ -1,6 +1,7 @@
 #include "town/frmMagic.h"
 
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "ui/WindowSystem.h"
@@ -16,10 +17,10 @@ frmMagic::frmMagic(frmGorvak& main) : main_(main), form_(main.windows().CreateFo
 
 ui::FormSpec frmMagic::Spec()
 {
-    return TownSpec("frmMagic", Twips(3780), Twips(3315), ui::Picture::Magic,
-                    {TownButton("cmdSpell", texts::cmdMagicSpell, 360),
-                     TownButton("cmdAdvice", texts::cmdAdvice, 1440),
-                     TownButton("cmdBrew", texts::cmdBrew, 2520)});
+    return WindowSpec("frmMagic", Twips(3780), Twips(3315), ui::Picture::Magic,
+                      {TownButton("cmdSpell", texts::cmdMagicSpell, 360),
+                       TownButton("cmdAdvice", texts::cmdAdvice, 1440),
+                       TownButton("cmdBrew", texts::cmdBrew, 2520)});
 }
 
 void frmMagic::cmdSpell_Click()

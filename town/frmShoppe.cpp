@@ -1,6 +1,7 @@
 #include "town/frmShoppe.h"
 
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "town/frmHealth.h"
@@ -19,10 +20,10 @@ frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().Create
 
 ui::FormSpec frmShoppe::Spec()
 {
-    return TownSpec("frmShoppe", Twips(3810), Twips(3330), ui::Picture::Shoppe,
-                    {TownButton("cmdHealth", texts::cmdHealth, 360),
-                     TownButton("cmdMagic", texts::cmdMagic, 1440),
-                     TownButton("cmdWeapon", texts::cmdWeapon, 2520)});
+    return WindowSpec("frmShoppe", Twips(3810), Twips(3330), ui::Picture::Shoppe,
+                      {TownButton("cmdHealth", texts::cmdHealth, 360),
+                       TownButton("cmdMagic", texts::cmdMagic, 1440),
+                       TownButton("cmdWeapon", texts::cmdWeapon, 2520)});
 }
 
 void frmShoppe::Form_Load()

@@ -1,6 +1,7 @@
 #include "town/frmWeapons.h"
 
 #include "core/Texts.h"
+#include "core/WindowSpec.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "ui/WindowSystem.h"
@@ -16,10 +17,10 @@ frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().Crea
 
 ui::FormSpec frmWeapons::Spec()
 {
-    return TownSpec("frmWeapons", Twips(3780), Twips(3300), ui::Picture::Weapons,
-                    {TownButton("cmdClub", texts::cmdClub, 360),
-                     TownButton("cmdKnife", texts::cmdKnife, 1440),
-                     TownButton("cmdSword", texts::cmdSword, 2520)});
+    return WindowSpec("frmWeapons", Twips(3780), Twips(3300), ui::Picture::Weapons,
+                      {TownButton("cmdClub", texts::cmdClub, 360),
+                       TownButton("cmdKnife", texts::cmdKnife, 1440),
+                       TownButton("cmdSword", texts::cmdSword, 2520)});
 }
 
 void frmWeapons::Buy(Int16 Price, Int16 weapon)

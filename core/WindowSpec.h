@@ -1,0 +1,15 @@
+// The layout every game window shares: the common caption, a fixed client
+// area and its own background picture.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <string>
+#include <vector>
+
+ui::FormSpec WindowSpec(std::string name, int clientWidth, int clientHeight,
+                        ui::Picture background, std::vector<ui::ControlSpec> controls,
+                        ui::Color textColor = ui::Black);
+
+// The "確定" button of the small windows, 81 x 33.
+ui::ControlSpec OkButton(int left, int top);
