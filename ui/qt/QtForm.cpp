@@ -21,23 +21,55 @@ QString ToQt(const std::string& text)
 }
 
 // A caption too big for its control gets a smaller type rather than being
-// clipped: buttons keep their lines, labels wrap.
-void FitText(QWidget& control, const QString& text, bool wrap)
+// clipped: labels wrap at the box's width; a one-line button caption that
+// would shrink below a readable size is broken in two at its most balanced
+// point instead. Returns the text to show.
+QString FitText(QWidget& control, const QString& text, bool label)
 {
     QFont font = control.font();
     // A trailing line break adds no ink; a label's glyphs may overhang its
     // box by a few pixels of empty line spacing.
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
-    const QRect room = wrap ? QRect(0, 0, control.width(), control.height() + 4)
-                            : QRect(0, 0, control.width() - 6, control.height() - 2);
-    for (int size = font.pixelSize(); size > 8; --size) {
+    const QRect room = label ? QRect(0, 0, control.width(), control.height() + 4)
+                             : QRect(0, 0, control.width() - 6, control.height() - 2);
+    auto fits = [&room, label](const QFont& f, const QString& t) {
+        const QRect need = QFontMetrics(f).boundingRect(room, label ? Qt::TextWordWrap : 0, t);
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    constexpr int smallest = 9;
+    constexpr int readable = 11;
+    const int largest = font.pixelSize();
+    for (int size = largest; size >= smallest; --size) {
         font.setPixelSize(size);
-        const QFontMetrics metrics(font);
-        const QRect need = metrics.boundingRect(room, wrap ? Qt::TextWordWrap : 0, ink);
-        if (need.width() <= room.width() && need.height() <= room.height()) break;
+        if (fits(font, ink)) {
+            control.setFont(font);
+            return text;
+        }
+        if (label || ink.contains('\n') || size > readable) continue;
+        // Two lines at a readable size beat one line too small to read.
+        QString best;
+        int bestWidth = room.width() + 1;
+        for (int cut = 1; cut < ink.size(); ++cut) {
+            if (ink[cut - 1].isLetter() && ink[cut].isLetter() && ink[cut - 1].unicode() < 128 &&
+                ink[cut].unicode() < 128) {
+                continue;  // never inside a Latin word
+            }
+            const QString two = ink.left(cut) + '\n' + ink.mid(cut);
+            const QFontMetrics m(font);
+            const int widest = std::max(m.horizontalAdvance(ink.left(cut)), m.horizontalAdvance(ink.mid(cut)));
+            if (widest < bestWidth && fits(font, two)) {
+                best = two;
+                bestWidth = widest;
+            }
+        }
+        if (!best.isEmpty()) {
+            control.setFont(font);
+            return best;
+        }
     }
     control.setFont(font);
+    return text;
 }
 
 constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -61,7 +93,7 @@ FormWidget::FormWidget(const FormSpec& spec, QtForm& form) : QWidget(nullptr, kF
             button->setObjectName(QString::fromStdString(c.name));
             button->setGeometry(box);
             button->setFocusPolicy(Qt::TabFocus);
-            FitText(*button, text, false);
+            button->setText(FitText(*button, text, false));
             QObject::connect(button, &QPushButton::clicked, this, [this, name = c.name] {
                 if (form_.onClick) form_.system().Guard([this, &name] { form_.onClick(name); });
             });
@@ -75,7 +107,7 @@ FormWidget::FormWidget(const FormSpec& spec, QtForm& form) : QWidget(nullptr, kF
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
-            FitText(*label, text, true);
+            FitText(*label, text, true);  // labels wrap by themselves
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
             label->setPalette(palette);
