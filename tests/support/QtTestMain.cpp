@@ -9,10 +9,6 @@
 #include <string>
 #include <unistd.h>
 
-// Leaks the sanitizer build may see in the libraries below us, none ours:
-// SDL's WAV loader loses a small block when a file is corrupt.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libSDL2-2.0.so\n"; }
-
 int main(int argc, char** argv)
 {
     const std::string runtime = "/tmp/gorvak-test-runtime-" + std::to_string(::getuid());
