@@ -27,6 +27,7 @@ BOX_RE = "^Gorvak$"
 MAIN_POS = (13, 13)
 MAIN_SIZE = (640, 481)
 STATUS_SIZE = (202, 236)
+BATTLE_SIZE = (202, 281)
 DISCOVERY_SIZE = (199, 220)
 DISCOVERY_POS = (113, 113)
 
@@ -193,6 +194,8 @@ def settled(checks, timeout=2.0):
 
 def click(x, y):
     """A real left click at a screen position."""
+    # --sync waits for the pointer to move, so it must not already be there.
+    xdo("mousemove", "--sync", str(x + 7), str(y + 7))
     xdo("mousemove", "--sync", str(x), str(y))
     xdo("click", "1")
 
@@ -496,6 +499,39 @@ def case_quit_during_pause(game):
     check_exit(game, True, 0.1, "quit in the pause")
 
 
+def case_quit_at_start(game):
+    # As soon as the window shows: the start-up shuffle may still be blinking.
+    game.wait_main()
+    click_button(CMD_QUIT)
+    check_exit(game, True, 2, "quit at start")
+
+
+def case_quit_during_dice(game):
+    game.wait_ready()
+    click_client(342, 286)  # into room 55 and its skeleton: notice, then the duel
+    found = wait_until(lambda: visible_windows(".*", BATTLE_SIZE), 5, 0.02)
+    check(found, "no battle window after the skeleton's notice" + game.exit_note())
+    time.sleep(0.3)  # the player's die is rolling now
+    click_button(CMD_QUIT)
+    check_exit(game, True, 1.5, "quit during the dice")
+
+
+def case_term_with_status_open(game):
+    game.wait_ready()
+    click_button(CMD_STATUS)
+    check(wait_until(lambda: status_windows(game.main), 3), "no status window" + game.exit_note())
+    game.proc.send_signal(signal.SIGTERM)
+    check_exit(game, True, 2, "TERM with the modal status window open")
+
+
+def case_term_with_message_box(game):
+    game.wait_ready()
+    click_client(386, 242)  # room 46, through room 45's east wall
+    wait_box(game)
+    game.proc.send_signal(signal.SIGTERM)
+    check_exit(game, True, 2, "TERM with a message box open")
+
+
 def check_refusal(game, what):
     box, _ = wait_box(game)
     title = title_problem(box, BOX_TITLE, "message box")
@@ -528,6 +564,11 @@ CASES = [
     ("quit_during_pause",
      lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {r: 1 for r in WALK_ROOMS if r != 45})),
      case_quit_during_pause),
+    ("quit_at_start", lambda n: Game(n), case_quit_at_start),
+    ("quit_during_dice",
+     lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 4, 44: 4})), case_quit_during_dice),
+    ("term_with_status_open", lambda n: Game(n), case_term_with_status_open),
+    ("term_with_message_box", lambda n: Game(n), case_term_with_message_box),
     ("missing_sound_file", missing_sound_game,
      lambda g: check_refusal(g, "missing sound file")),
     ("bad_dungeon_file", lambda n: Game(n, bytes(range(100))),
