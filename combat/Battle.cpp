@@ -1,10 +1,10 @@
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "ui/WindowSystem.h"
 
-frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Spec()))
+frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
 {
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdOK") cmdOK_Click();
@@ -12,10 +12,10 @@ frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().Create
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
 }
 
-ui::FormSpec frmBattle::Spec()
+ui::FormLayout frmBattle::Layout()
 {
     // Dark ink: the bonus line sits on the scene's parchment panel.
-    return WindowSpec("frmBattle", 202, 281, ui::Picture::Battle, {OkButton(56, 232)},
+    return WindowLayout("frmBattle", 202, 281, ui::Picture::Battle, {OkButton(56, 232)},
                       ui::RGB(48, 28, 16));
 }
 

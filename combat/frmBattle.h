@@ -10,7 +10,7 @@ class frmGorvak;
 class frmBattle {
 public:
     explicit frmBattle(frmGorvak& main);
-    static ui::FormSpec Spec();
+    static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
     void cmdOK_Click();

@@ -2,7 +2,7 @@
 
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
 #include "town/frmHealth.h"
@@ -24,7 +24,7 @@ constexpr ui::Color LabelText = ui::RGB(236, 214, 160);
 frmGorvak::frmGorvak(Services services)
     : stats(services.windows, services.sounds),
       services_(services),
-      form_(services.windows.CreateForm(Spec())),
+      form_(services.windows.CreateForm(Layout())),
       status_(std::make_unique<frmStatus>(*this)),
       discovery_(std::make_unique<frmDiscovery>(*this)),
       battle_(std::make_unique<frmBattle>(*this)),
@@ -47,9 +47,9 @@ frmGorvak::frmGorvak(Services services)
 
 frmGorvak::~frmGorvak() = default;
 
-ui::FormSpec frmGorvak::Spec()
+ui::FormLayout frmGorvak::Layout()
 {
-    ui::FormSpec spec = WindowSpec("frmGorvak", 640, 481, ui::Picture::Gorvak, {
+    ui::FormLayout layout = WindowLayout("frmGorvak", 640, 481, ui::Picture::Gorvak, {
         {"cmdShop", ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33},
         {"cmdSpell", ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33},
         {"cmdStatus", ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33},
@@ -64,8 +64,8 @@ ui::FormSpec frmGorvak::Spec()
          LabelText},
         {"shpRoomMarker", ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
     });
-    spec.pixelExact = true;  // the door rules read the map back
-    return spec;
+    layout.pixelExact = true;  // the door rules read the map back
+    return layout;
 }
 
 double frmGorvak::Rnd() { return services_.random.Rnd(); }

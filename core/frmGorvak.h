@@ -53,7 +53,7 @@ public:
     frmGorvak(const frmGorvak&) = delete;
     frmGorvak& operator=(const frmGorvak&) = delete;
 
-    static ui::FormSpec Spec();
+    static ui::FormLayout Layout();
 
     // The player's statistics.
     Module1 stats;

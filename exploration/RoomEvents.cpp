@@ -1,20 +1,20 @@
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "exploration/frmDiscovery.h"
 #include "ui/Clock.h"
 #include "ui/WindowSystem.h"
 
-frmDiscovery::frmDiscovery(frmGorvak& main) : form_(main.windows().CreateForm(Spec()))
+frmDiscovery::frmDiscovery(frmGorvak& main) : form_(main.windows().CreateForm(Layout()))
 {
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdOK") cmdOK_Click();
     };
 }
 
-ui::FormSpec frmDiscovery::Spec()
+ui::FormLayout frmDiscovery::Layout()
 {
-    return WindowSpec("frmDiscovery", 199, 220, ui::Picture::Discovery, {OkButton(56, 168)},
+    return WindowLayout("frmDiscovery", 199, 220, ui::Picture::Discovery, {OkButton(56, 168)},
                       ui::RGB(48, 28, 16));
 }
 

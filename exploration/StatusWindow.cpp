@@ -1,19 +1,19 @@
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "exploration/frmStatus.h"
 #include "ui/WindowSystem.h"
 
-frmStatus::frmStatus(frmGorvak& main) : form_(main.windows().CreateForm(Spec()))
+frmStatus::frmStatus(frmGorvak& main) : form_(main.windows().CreateForm(Layout()))
 {
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdOK") cmdOK_Click();
     };
 }
 
-ui::FormSpec frmStatus::Spec()
+ui::FormLayout frmStatus::Layout()
 {
-    return WindowSpec("frmStatus", 202, 236, ui::Picture::Status,
+    return WindowLayout("frmStatus", 202, 236, ui::Picture::Status,
                       {{"Label1", ui::ControlKind::Label, std::string(texts::StatusTitle), 16, 24,
                         169, 17, ui::RGB(96, 24, 16)},
                        OkButton(64, 184)},

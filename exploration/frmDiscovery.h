@@ -10,7 +10,7 @@ class frmGorvak;
 class frmDiscovery {
 public:
     explicit frmDiscovery(frmGorvak& main);
-    static ui::FormSpec Spec();
+    static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
     void cmdOK_Click();

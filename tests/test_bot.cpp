@@ -104,7 +104,7 @@ public:
             windows_.RunUntil(clock_.Now() + 30.0);
             if (game_->GameNumber() != games) Fail("a new game began after the quit");
             for (const ui::FakeForm* form : Forms()) {
-                if (form->IsLoaded()) Fail(form->spec().name + " still loaded after the quit");
+                if (form->IsLoaded()) Fail(form->layout().name + " still loaded after the quit");
             }
         }
         const int played = static_cast<int>(game_->GameNumber());
@@ -221,10 +221,10 @@ private:
             Note("schedule");
             ScheduleTimed(Uniform(0.0, 5.0));
         } else if (form != nullptr && choice <= 4) {
-            Note("OK on " + form->spec().name);
+            Note("OK on " + form->layout().name);
             form->Click("cmdOK");
         } else if (form != nullptr && choice <= 6) {
-            Note("close " + form->spec().name);
+            Note("close " + form->layout().name);
             form->RequestClose();
         } else {
             Note("dismiss");
@@ -379,7 +379,7 @@ private:
 
     void Press(ui::FakeForm& form, const char* button)
     {
-        Note(form.spec().name + "." + button);
+        Note(form.layout().name + "." + button);
         form.Click(button);
     }
 
@@ -401,7 +401,7 @@ private:
         if (hasOK && Chance(0.5)) {
             Press(form, "cmdOK");
         } else {
-            Note("close " + form.spec().name);
+            Note("close " + form.layout().name);
             form.RequestClose();
         }
     }
@@ -444,7 +444,7 @@ private:
         if (failed_ || !game_) return;
         if (windows_.IsQuitting()) {
             for (const ui::FakeForm* form : Forms()) {
-                Expect(!form->IsLoaded(), where, form->spec().name + " loaded after quitting");
+                Expect(!form->IsLoaded(), where, form->layout().name + " loaded after quitting");
             }
             return;
         }

@@ -382,10 +382,10 @@ TEST_F(RoomEventTest, TheDiscoveryWindowIsPlacedOwnedAndSilentAndLastsTwoSeconds
 {
     game->RoomItem[46] = ItemSerum;
     ui::FakeForm& window = Discovery();
-    const ui::FormSpec& layout = window.spec();
+    const ui::FormLayout& layout = window.layout();
     EXPECT_EQ(std::pair(layout.clientWidth, layout.clientHeight), std::pair(199, 220));
     ASSERT_EQ(layout.controls.size(), 1U);
-    const ui::ControlSpec& ok = layout.controls[0];
+    const ui::ControlLayout& ok = layout.controls[0];
     EXPECT_EQ(ok.text, "確定");
     EXPECT_EQ(std::tie(ok.left, ok.top, ok.width, ok.height),
               std::tuple(56, 168, 81, 33));

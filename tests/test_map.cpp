@@ -179,10 +179,10 @@ TEST_F(MapTest, TheMarkerFloatsAboveTheMapAndNeverEntersItsPixels)
     PutPlayerIn(0);
     EXPECT_EQ(Main().ControlPlace("shpRoomMarker").left, 102);
     EXPECT_EQ(Main().ControlPlace("shpRoomMarker").top, 46);
-    const auto& spec = Main().spec().controls;
-    const auto marker = std::find_if(spec.begin(), spec.end(),
-                                     [](const ui::ControlSpec& c) { return c.name == "shpRoomMarker"; });
-    ASSERT_NE(marker, spec.end());
+    const auto& layout = Main().layout().controls;
+    const auto marker = std::find_if(layout.begin(), layout.end(),
+                                     [](const ui::ControlLayout& c) { return c.name == "shpRoomMarker"; });
+    ASSERT_NE(marker, layout.end());
     EXPECT_EQ(marker->width, 42);
     EXPECT_EQ(marker->height, 40);
     EXPECT_EQ(marker->color, ui::RGB(255, 255, 0));

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
 {
-    auto form = qt.CreateForm(frmGorvak::Spec());
+    auto form = qt.CreateForm(frmGorvak::Layout());
     form->Load();
     form->ShowModeless(nullptr);
     auto* qtForm = static_cast<ui::QtForm*>(form.get());
@@ -94,7 +94,7 @@ TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
 
 TEST_F(QtWindowsTest, TheDrawingPersistsAndIsReadBackExactly)
 {
-    auto form = qt.CreateForm(frmGorvak::Spec());
+    auto form = qt.CreateForm(frmGorvak::Layout());
     ui::Surface& map = form->surface();
     map.PaintPicture(ui::imgRoom(14), 326, 226);
     EXPECT_EQ(map.Point(326, 226), ui::White);
@@ -134,7 +134,7 @@ TEST_F(QtWindowsTest, AWaitSleepsForItsTimeAndKeepsWindowsLive)
 
 TEST_F(QtWindowsTest, QuittingUnwindsNestedWaitsAndModalWindows)
 {
-    auto form = qt.CreateForm(frmGorvak::Spec());
+    auto form = qt.CreateForm(frmGorvak::Layout());
     int unwound = 0;
     QTimer::singleShot(50, [&] {
         try {
@@ -160,7 +160,7 @@ TEST_F(QtWindowsTest, QuittingUnwindsNestedWaitsAndModalWindows)
 
 TEST_F(QtWindowsTest, ARefusedCloseKeepsTheWindowAndAnAllowedOneUnloadsIt)
 {
-    auto form = qt.CreateForm(frmGorvak::Spec());
+    auto form = qt.CreateForm(frmGorvak::Layout());
     bool refuse = true;
     form->onQueryUnload = [&refuse] { return refuse; };
     form->ShowModeless(nullptr);

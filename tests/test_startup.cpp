@@ -132,9 +132,9 @@ TEST_F(StartupTest, TheMainWindowIsPlacedAndLaidOut)
     Load(OpenDungeon());
     EXPECT_EQ(Main().Left(), 13);
     EXPECT_EQ(Main().Top(), 13);
-    EXPECT_EQ(Main().spec().clientWidth, 640);
-    EXPECT_EQ(Main().spec().clientHeight, 481);
-    EXPECT_EQ(Main().spec().caption, texts::Caption);
+    EXPECT_EQ(Main().layout().clientWidth, 640);
+    EXPECT_EQ(Main().layout().clientHeight, 481);
+    EXPECT_EQ(Main().layout().caption, texts::Caption);
 }
 
 class RoutingTest : public GameTest {
@@ -250,7 +250,7 @@ TEST_F(StatusWindowTest, ListsTheEightStatisticsAtTheirPlaces)
 {
     std::vector<ui::FakeSurface::Printed> seen;
     windows.onModal = [&](ui::FakeForm& form) {
-        EXPECT_EQ(form.spec().name, "frmStatus");
+        EXPECT_EQ(form.layout().name, "frmStatus");
         EXPECT_EQ(form.owner, &game->form());
         seen = form.fakeSurface().printed;
     };
@@ -287,15 +287,15 @@ TEST_F(StatusWindowTest, ShowsTheValuesOfTheMomentEachTimeWithBrewAsOneAndMinusS
 
 TEST_F(StatusWindowTest, ItsLayoutIsTheWindowsOwn)
 {
-    const ui::FormSpec spec = Window("frmStatus").spec();
-    EXPECT_EQ(spec.clientWidth, 202);
-    EXPECT_EQ(spec.clientHeight, 236);
-    ASSERT_EQ(spec.controls.size(), 2U);
-    EXPECT_EQ(spec.controls[0].text, "         Pellamorn的狀況 \r\n");
-    EXPECT_EQ(std::tie(spec.controls[0].left, spec.controls[0].top), std::tuple(16, 24));
-    EXPECT_EQ(spec.controls[1].text, "確定");
-    EXPECT_EQ(std::tie(spec.controls[1].left, spec.controls[1].top, spec.controls[1].width,
-                       spec.controls[1].height),
+    const ui::FormLayout layout = Window("frmStatus").layout();
+    EXPECT_EQ(layout.clientWidth, 202);
+    EXPECT_EQ(layout.clientHeight, 236);
+    ASSERT_EQ(layout.controls.size(), 2U);
+    EXPECT_EQ(layout.controls[0].text, "         Pellamorn的狀況 \r\n");
+    EXPECT_EQ(std::tie(layout.controls[0].left, layout.controls[0].top), std::tuple(16, 24));
+    EXPECT_EQ(layout.controls[1].text, "確定");
+    EXPECT_EQ(std::tie(layout.controls[1].left, layout.controls[1].top, layout.controls[1].width,
+                       layout.controls[1].height),
               std::tuple(64, 184, 81, 33));
 }
 

@@ -93,7 +93,7 @@ TEST_F(StatsTest, TheWarningPlaysItsSoundThenOpensTheStatusWindowModally)
 {
     bool soundBeforeWindow = false;
     windows.onModal = [&](ui::FakeForm& form) {
-        EXPECT_EQ(form.spec().name, "frmStatus");
+        EXPECT_EQ(form.layout().name, "frmStatus");
         EXPECT_TRUE(form.modal);
         EXPECT_EQ(form.owner, &game->form());
         soundBeforeWindow = sounds.CountOf(Sound::sndCheckStats) == 1;

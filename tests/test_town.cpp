@@ -221,7 +221,7 @@ TEST_F(HealthTest, AValueStillLowAfterwardsOpensTheStatusWindowBeforeTheMessage)
     // A fight tires the hero every turn and only stops on a lost turn, so a
     // won fight can leave attack below zero.
     std::vector<std::string> seen;
-    windows.onModal = [&](ui::FakeForm& form) { seen.push_back(form.spec().name); };
+    windows.onModal = [&](ui::FakeForm& form) { seen.push_back(form.layout().name); };
     windows.onMessageBox = [&](std::string_view text) { seen.emplace_back(text); };
     Stats().Attack = -7;
     random.Push(0.0);
@@ -455,13 +455,13 @@ TEST_F(TownWindowsTest, LayoutsAreTheWindowsOwn)
     const int lefts[] = {24, 96, 168};
     for (const Layout& l : layouts) {
         SCOPED_TRACE(l.window);
-        const ui::FormSpec& form = Window(l.window).spec();
+        const ui::FormLayout& form = Window(l.window).layout();
         EXPECT_EQ(form.clientWidth, l.width);
         EXPECT_EQ(form.clientHeight, l.height);
         EXPECT_EQ(form.caption, texts::Caption);
         ASSERT_EQ(form.controls.size(), 3U);
         for (std::size_t i = 0; i < 3; ++i) {
-            const ui::ControlSpec& c = form.controls[i];
+            const ui::ControlLayout& c = form.controls[i];
             EXPECT_EQ(c.name, l.buttons[i].first);
             EXPECT_EQ(c.text, l.buttons[i].second);
             EXPECT_EQ(c.kind, ui::ControlKind::Button);
@@ -469,7 +469,7 @@ TEST_F(TownWindowsTest, LayoutsAreTheWindowsOwn)
                       std::tuple(lefts[i], 168, 65, 33));
         }
     }
-    EXPECT_EQ(Main().spec().controls[0].text, "裝　備");
+    EXPECT_EQ(Main().layout().controls[0].text, "裝　備");
 }
 
 // --- a whole game -----------------------------------------------------------

@@ -12,7 +12,7 @@ bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
     return true;
 }
 
-ui::ControlSpec TownButton(std::string name, std::string_view caption, int leftTwips)
+ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips)
 {
     return {std::move(name), ui::ControlKind::Button, std::string(caption), Twips(leftTwips),
             Twips(2520), Twips(975), Twips(495)};

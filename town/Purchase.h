@@ -14,4 +14,4 @@ class frmGorvak;
 bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price);
 
 // One of the three buttons along the bottom of the hub and the departments.
-ui::ControlSpec TownButton(std::string name, std::string_view caption, int leftTwips);
+ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips);

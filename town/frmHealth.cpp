@@ -1,12 +1,12 @@
 #include "town/frmHealth.h"
 
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "ui/WindowSystem.h"
 
-frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Spec()))
+frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
 {
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdPie") cmdPie_Click();
@@ -15,9 +15,9 @@ frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().Create
     };
 }
 
-ui::FormSpec frmHealth::Spec()
+ui::FormLayout frmHealth::Layout()
 {
-    return WindowSpec("frmHealth", Twips(3795), Twips(3330), ui::Picture::Health,
+    return WindowLayout("frmHealth", Twips(3795), Twips(3330), ui::Picture::Health,
                       {TownButton("cmdPie", texts::cmdPie, 360),
                        TownButton("cmdLodge", texts::cmdLodge, 1440),
                        TownButton("cmdDoctor", texts::cmdDoctor, 2520)});

@@ -10,7 +10,7 @@ class frmGorvak;
 class frmHealth {
 public:
     explicit frmHealth(frmGorvak& main);
-    static ui::FormSpec Spec();
+    static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
     void cmdPie_Click();

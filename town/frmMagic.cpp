@@ -1,12 +1,12 @@
 #include "town/frmMagic.h"
 
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "ui/WindowSystem.h"
 
-frmMagic::frmMagic(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Spec()))
+frmMagic::frmMagic(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
 {
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdSpell") cmdSpell_Click();
@@ -15,9 +15,9 @@ frmMagic::frmMagic(frmGorvak& main) : main_(main), form_(main.windows().CreateFo
     };
 }
 
-ui::FormSpec frmMagic::Spec()
+ui::FormLayout frmMagic::Layout()
 {
-    return WindowSpec("frmMagic", Twips(3780), Twips(3315), ui::Picture::Magic,
+    return WindowLayout("frmMagic", Twips(3780), Twips(3315), ui::Picture::Magic,
                       {TownButton("cmdSpell", texts::cmdMagicSpell, 360),
                        TownButton("cmdAdvice", texts::cmdAdvice, 1440),
                        TownButton("cmdBrew", texts::cmdBrew, 2520)});

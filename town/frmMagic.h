@@ -12,7 +12,7 @@ class frmGorvak;
 class frmMagic {
 public:
     explicit frmMagic(frmGorvak& main);
-    static ui::FormSpec Spec();
+    static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
     void cmdSpell_Click();

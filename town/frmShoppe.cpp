@@ -1,7 +1,7 @@
 #include "town/frmShoppe.h"
 
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "town/frmHealth.h"
@@ -9,7 +9,7 @@
 #include "town/frmWeapons.h"
 #include "ui/WindowSystem.h"
 
-frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Spec()))
+frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
 {
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdHealth") cmdHealth_Click();
@@ -18,9 +18,9 @@ frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().Create
     };
 }
 
-ui::FormSpec frmShoppe::Spec()
+ui::FormLayout frmShoppe::Layout()
 {
-    return WindowSpec("frmShoppe", Twips(3810), Twips(3330), ui::Picture::Shoppe,
+    return WindowLayout("frmShoppe", Twips(3810), Twips(3330), ui::Picture::Shoppe,
                       {TownButton("cmdHealth", texts::cmdHealth, 360),
                        TownButton("cmdMagic", texts::cmdMagic, 1440),
                        TownButton("cmdWeapon", texts::cmdWeapon, 2520)});

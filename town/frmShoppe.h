@@ -10,7 +10,7 @@ class frmGorvak;
 class frmShoppe {
 public:
     explicit frmShoppe(frmGorvak& main);
-    static ui::FormSpec Spec();
+    static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
     void Form_Load();

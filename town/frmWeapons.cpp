@@ -1,12 +1,12 @@
 #include "town/frmWeapons.h"
 
 #include "core/Texts.h"
-#include "core/WindowSpec.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
 #include "ui/WindowSystem.h"
 
-frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Spec()))
+frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
 {
     form_->onClick = [this](std::string_view control) {
         if (control == "cmdClub") cmdClub_Click();
@@ -15,9 +15,9 @@ frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().Crea
     };
 }
 
-ui::FormSpec frmWeapons::Spec()
+ui::FormLayout frmWeapons::Layout()
 {
-    return WindowSpec("frmWeapons", Twips(3780), Twips(3300), ui::Picture::Weapons,
+    return WindowLayout("frmWeapons", Twips(3780), Twips(3300), ui::Picture::Weapons,
                       {TownButton("cmdClub", texts::cmdClub, 360),
                        TownButton("cmdKnife", texts::cmdKnife, 1440),
                        TownButton("cmdSword", texts::cmdSword, 2520)});

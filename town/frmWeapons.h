@@ -11,7 +11,7 @@ class frmGorvak;
 class frmWeapons {
 public:
     explicit frmWeapons(frmGorvak& main);
-    static ui::FormSpec Spec();
+    static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
     void cmdClub_Click();

@@ -1,6 +1,6 @@
 // A game window as the rules see it: a fixed client area with its own
 // background and drawing surface, push buttons, labels and at most a few
-// floating shapes, laid out by a FormSpec. The window system behind it is
+// floating shapes, laid out by a FormLayout. The window system behind it is
 // Qt in the game and a recording fake in the tests.
 #pragma once
 
@@ -20,7 +20,7 @@ enum class ControlKind { Button, Label, Circle };
 // The keys that walk: the arrows and W A S D.
 enum class Key { Up, Right, Down, Left };
 
-struct ControlSpec {
+struct ControlLayout {
     std::string name;
     ControlKind kind = ControlKind::Button;
     std::string text;  // caption; "\r\n" breaks the line
@@ -31,7 +31,7 @@ struct ControlSpec {
     Color color = Black;  // text colour, or the circle's outline
 };
 
-struct FormSpec {
+struct FormLayout {
     std::string name;
     std::string caption;
     int clientWidth = 0;
@@ -42,7 +42,7 @@ struct FormSpec {
     // logical size on any screen, so every read is exact. Other windows
     // draw at the screen's resolution, for crisp text.
     bool pixelExact = false;
-    std::vector<ControlSpec> controls;  // in tab order
+    std::vector<ControlLayout> controls;  // in tab order
 };
 
 class Form {

@@ -18,7 +18,7 @@ class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
 
-    virtual std::unique_ptr<Form> CreateForm(FormSpec spec) = 0;
+    virtual std::unique_ptr<Form> CreateForm(FormLayout layout) = 0;
 
     // Modal, captioned "Gorvak", one OK button; returns after OK. Throws
     // ProgramEnding when the program ends meanwhile.

@@ -5,8 +5,8 @@
 
 namespace ui {
 
-FakeForm::FakeForm(FormSpec spec, FakeWindowSystem& system)
-    : spec_(std::move(spec)), system_(system)
+FakeForm::FakeForm(FormLayout layout, FakeWindowSystem& system)
+    : layout_(std::move(layout)), system_(system)
 {
     system_.forms_.push_back(this);
 }
@@ -31,11 +31,11 @@ void FakeForm::Load()
         surface_->Clear();
         surface_->clears = 0;
     } else {
-        surface_ = std::make_unique<FakeSurface>(spec_.clientWidth, spec_.clientHeight,
-                                                 spec_.background, system_.pictures());
+        surface_ = std::make_unique<FakeSurface>(layout_.clientWidth, layout_.clientHeight,
+                                                 layout_.background, system_.pictures());
     }
     controls_.clear();
-    for (const ControlSpec& c : spec_.controls) {
+    for (const ControlLayout& c : layout_.controls) {
         controls_[c.name] = ControlState{true, true, c.left, c.top};
     }
 }
@@ -164,9 +164,9 @@ FakeWindowSystem::FakeWindowSystem(FakeClock& clock, PictureCache& pictures)
 {
 }
 
-std::unique_ptr<Form> FakeWindowSystem::CreateForm(FormSpec spec)
+std::unique_ptr<Form> FakeWindowSystem::CreateForm(FormLayout layout)
 {
-    return std::make_unique<FakeForm>(std::move(spec), *this);
+    return std::make_unique<FakeForm>(std::move(layout), *this);
 }
 
 void FakeWindowSystem::MessageBox(std::string_view text, Form* /*owner*/)
@@ -234,7 +234,7 @@ void FakeWindowSystem::Quit(int exitStatus)
 FakeForm* FakeWindowSystem::Find(std::string_view name) const
 {
     for (FakeForm* form : forms_) {
-        if (form->spec().name == name) return form;
+        if (form->layout().name == name) return form;
     }
     return nullptr;
 }

@@ -20,7 +20,7 @@ class FakeWindowSystem;
 
 class FakeForm final : public Form {
 public:
-    FakeForm(FormSpec spec, FakeWindowSystem& system);
+    FakeForm(FormLayout layout, FakeWindowSystem& system);
     ~FakeForm() override;
 
     void Load() override;
@@ -47,7 +47,7 @@ public:
     bool RequestClose();
 
     FakeSurface& fakeSurface();
-    const FormSpec& spec() const { return spec_; }
+    const FormLayout& layout() const { return layout_; }
     bool IsControlVisible(std::string_view control) const;
     struct Place {
         int left;
@@ -70,7 +70,7 @@ private:
     ControlState& State(std::string_view control);
     const ControlState& State(std::string_view control) const;
 
-    FormSpec spec_;
+    FormLayout layout_;
     FakeWindowSystem& system_;
     bool loaded_ = false;
     bool visible_ = false;
@@ -86,7 +86,7 @@ public:
     // Shares decoded pictures with other window systems: many games in a row.
     FakeWindowSystem(FakeClock& clock, PictureCache& pictures);
 
-    std::unique_ptr<Form> CreateForm(FormSpec spec) override;
+    std::unique_ptr<Form> CreateForm(FormLayout layout) override;
     void MessageBox(std::string_view text, Form* owner) override;
     void Wait(double seconds) override;
     void Quit(int exitStatus) override;

@@ -78,13 +78,13 @@ constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::Wi
 
 }  // namespace
 
-FormWidget::FormWidget(const FormSpec& spec, QtForm& form) : QWidget(nullptr, kFlags), form_(form)
+FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr, kFlags), form_(form)
 {
-    setObjectName(QString::fromStdString(spec.name));
-    setWindowTitle(QString::fromStdString(spec.caption));
-    setFixedSize(spec.clientWidth, spec.clientHeight);
+    setObjectName(QString::fromStdString(layout.name));
+    setWindowTitle(QString::fromStdString(layout.caption));
+    setFixedSize(layout.clientWidth, layout.clientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlLayout& c : layout.controls) {
         const QRect box(c.left, c.top, c.width, c.height);
         const QString text = ToQt(c.text);
         switch (c.kind) {
@@ -178,8 +178,8 @@ void FormWidget::closeEvent(QCloseEvent* event)
     form_.Unload();
 }
 
-QtForm::QtForm(FormSpec spec, QtWindowSystem& system, const QtPictures& pictures)
-    : spec_(std::move(spec)), system_(system), pictures_(pictures)
+QtForm::QtForm(FormLayout layout, QtWindowSystem& system, const QtPictures& pictures)
+    : layout_(std::move(layout)), system_(system), pictures_(pictures)
 {
     system_.Register(this);
 }
@@ -193,13 +193,13 @@ QtForm::~QtForm()
 void QtForm::Load()
 {
     if (IsLoaded()) return;
-    widget_ = new FormWidget(spec_, *this);
+    widget_ = new FormWidget(layout_, *this);
     if (surface_) {
         surface_->Clear();
     } else {
-        const qreal scale = spec_.pixelExact ? 1.0 : widget_->devicePixelRatioF();
-        surface_ = std::make_unique<QtSurface>(spec_.clientWidth, spec_.clientHeight,
-                                               spec_.background, spec_.textColor, pictures_, scale);
+        const qreal scale = layout_.pixelExact ? 1.0 : widget_->devicePixelRatioF();
+        surface_ = std::make_unique<QtSurface>(layout_.clientWidth, layout_.clientHeight,
+                                               layout_.background, layout_.textColor, pictures_, scale);
     }
     widget_->move(left_, top_);
     surface_->onChanged = [this] {

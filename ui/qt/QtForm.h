@@ -19,7 +19,7 @@ class QtForm;
 // floating shapes, and forwards clicks and close requests.
 class FormWidget final : public QWidget {
 public:
-    FormWidget(const FormSpec& spec, QtForm& form);
+    FormWidget(const FormLayout& layout, QtForm& form);
 
     struct Shape {
         QRect box;
@@ -41,7 +41,7 @@ private:
 
 class QtForm final : public Form {
 public:
-    QtForm(FormSpec spec, QtWindowSystem& system, const QtPictures& pictures);
+    QtForm(FormLayout layout, QtWindowSystem& system, const QtPictures& pictures);
     ~QtForm() override;
 
     void Load() override;
@@ -61,14 +61,14 @@ public:
 
     QWidget* widget() const { return widget_.data(); }
     QtSurface& qtSurface();
-    const FormSpec& spec() const { return spec_; }
+    const FormLayout& layout() const { return layout_; }
     QtWindowSystem& system() { return system_; }
 
 private:
     QWidget* Control(std::string_view name) const;
     void PrepareShow(Form* owner, Qt::WindowModality modality);
 
-    FormSpec spec_;
+    FormLayout layout_;
     QtWindowSystem& system_;
     const QtPictures& pictures_;
     QPointer<FormWidget> widget_;

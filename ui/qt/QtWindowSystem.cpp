@@ -30,9 +30,9 @@ QtWindowSystem::QtWindowSystem(const QtPictures& pictures) : pictures_(pictures)
 
 QtWindowSystem::~QtWindowSystem() = default;
 
-std::unique_ptr<Form> QtWindowSystem::CreateForm(FormSpec spec)
+std::unique_ptr<Form> QtWindowSystem::CreateForm(FormLayout layout)
 {
-    return std::make_unique<QtForm>(std::move(spec), *this, pictures_);
+    return std::make_unique<QtForm>(std::move(layout), *this, pictures_);
 }
 
 QWidget* QtWindowSystem::MainWidget() const

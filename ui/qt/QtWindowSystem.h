@@ -23,7 +23,7 @@ public:
     explicit QtWindowSystem(const QtPictures& pictures);
     ~QtWindowSystem() override;
 
-    std::unique_ptr<Form> CreateForm(FormSpec spec) override;
+    std::unique_ptr<Form> CreateForm(FormLayout layout) override;
     void MessageBox(std::string_view text, Form* owner) override;
     void Wait(double seconds) override;
     void Quit(int exitStatus) override;

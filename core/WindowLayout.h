@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-ui::FormSpec WindowSpec(std::string name, int clientWidth, int clientHeight,
-                        ui::Picture background, std::vector<ui::ControlSpec> controls,
+ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
+                        ui::Picture background, std::vector<ui::ControlLayout> controls,
                         ui::Color textColor = ui::Black);
 
 // The "確定" button of the small windows, 81 x 33.
-ui::ControlSpec OkButton(int left, int top);
+ui::ControlLayout OkButton(int left, int top);

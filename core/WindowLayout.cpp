@@ -1,0 +1,23 @@
+#include "core/WindowLayout.h"
+
+#include "core/Texts.h"
+
+ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
+                        ui::Picture background, std::vector<ui::ControlLayout> controls,
+                        ui::Color textColor)
+{
+    ui::FormLayout layout;
+    layout.name = std::move(name);
+    layout.caption = std::string(texts::Caption);
+    layout.clientWidth = clientWidth;
+    layout.clientHeight = clientHeight;
+    layout.background = background;
+    layout.textColor = textColor;
+    layout.controls = std::move(controls);
+    return layout;
+}
+
+ui::ControlLayout OkButton(int left, int top)
+{
+    return {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33};
+}
