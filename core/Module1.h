@@ -41,9 +41,6 @@ public:
     // The main window's status action, opened by the warning.
     std::function<void()> statusAction;
 
-    sound::SoundEffects& sounds() { return sounds_; }
-    ui::WindowSystem& windows() { return windows_; }
-
 private:
     void WarnLow();
 
