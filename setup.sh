@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config ccache
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libsdl2-mixer-dev
     libgtest-dev libgmock-dev
