@@ -36,7 +36,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT HUP
 
-# A blank in the prefix catches a launcher that forgets its quotes.
+# A blank in the prefix catches a path handled without quotes.
 prefix="$scratch/the prefix"
 if cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
     pass "cmake --install"
