@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick python3
     desktop-file-utils appstream
+    dpkg-dev lintian file
 )
 
 missing=()
