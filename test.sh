@@ -120,4 +120,6 @@ end
 begin release
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DGORVAK_TESTS=OFF "${launcher[@]}" >/dev/null
 cmake --build build-release -j"$jobs"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-release/CMakeCache.txt)
+run package tests/package/run.sh build-release "$version"
 end
