@@ -7,6 +7,8 @@
 #include "exploration/frmStatus.h"
 #include "town/frmHealth.h"
 #include "town/frmMagic.h"
+#include "town/frmShoppe.h"
+#include "town/frmWeapons.h"
 #include "ui/Clock.h"
 #include "ui/qt/GameFont.h"
 #include "ui/qt/QtForm.h"
@@ -400,6 +402,51 @@ TEST_F(QtWindowsTest, DepartmentsTheGameDoesNotPlaceCascade)
         << "alone, a department opens at the usual place";
     again->Unload();
     main->Unload();
+}
+
+TEST_F(QtWindowsTest, EveryDepartmentShowsItsPricesOnTheShelfCards)
+{
+    WriteDungeon(testing_support::OpenDungeon());
+    sound::FakeSound quiet;
+    ui::SystemClock realClock;
+    frmGorvak real(Services{qt, realClock, random, quiet});
+    real.InitObjects();
+    struct Department {
+        std::function<void()> open;
+        ui::Form& form;
+        ui::Picture picture;
+    };
+    const Department departments[] = {
+        {[&] { real.Shoppe().cmdHealth_Click(); }, real.Health().form(), ui::Picture::Health},
+        {[&] { real.Shoppe().cmdMagic_Click(); }, real.Magic().form(), ui::Picture::Magic},
+        {[&] { real.Shoppe().cmdWeapon_Click(); }, real.Weapons().form(), ui::Picture::Weapons},
+    };
+    for (const Department& d : departments) {
+        real.cmdShop_Click();
+        d.open();
+        ASSERT_TRUE(d.form.IsVisible());
+        for (const int middle : {56, 128, 200}) {
+            // Dark ink on the light card, where the bare picture has none.
+            int ink = 0;
+            int bare = 0;
+            for (int y = 101; y <= 114; ++y) {
+                for (int x = middle - 23; x <= middle + 22; ++x) {
+                    const ui::Color c = d.form.surface().Point(x, y);
+                    ink += c.r + c.g + c.b < 300;
+                    const ui::Color p = ShippedPictures().PixelOf(d.picture, x, y);
+                    bare += p.r + p.g + p.b < 300;
+                }
+            }
+            EXPECT_EQ(bare, 0) << "shelf " << middle;
+            EXPECT_GT(ink, 40) << "no price on the card of shelf " << middle;
+        }
+        // Every purchase button keeps its caption.
+        for (QPushButton* b : AsQt(d.form).widget()->findChildren<QPushButton*>()) {
+            EXPECT_FALSE(b->text().contains(QString::fromUtf8(texts::PriceTagSuffix.data())));
+        }
+        d.form.Unload();
+    }
+    real.form().Unload();
 }
 
 TEST(GameIcon, EveryWindowCarriesTheGameIcon)

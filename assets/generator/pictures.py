@@ -880,6 +880,10 @@ def sign_icon(l, kind, cx, cy, s=1):
         sword(l, cx - 12, cy + 12, cx + 13, cy - 13)
 
 
+# A shelf's price card, relative to the middle of its shelf: x0, y0, x1, y1.
+PRICE_CARD = (-24, 100, 23, 115)
+
+
 def shop_interior(title_icon, goods, wall, rng, w=252):
     im = Img(w, 221, WOOD0)
     if wall == "planks":
@@ -921,14 +925,18 @@ def shop_interior(title_icon, goods, wall, rng, w=252):
         im.frame(bx0 - 4, 118, bx1 + 4, 123, INK)
         im.ellipse(mx, 116, 20, 2, INK)
         l = Img(w, 221)
-        sign_icon(l, goods[i], mx, 94, 1)
+        sign_icon(l, goods[i], mx, 78, 1)
         l.shade()
         l.outline(INK)
         im.blit(l)
-        # price tag
-        im.rect(mx - 6, 106 + 4, mx + 6, 106 + 9, PARCH1)
-        im.frame(mx - 6, 110, mx + 6, 115, INK)
-        im.disc(mx, 112.5, 1.5, FLAME1)
+        # price card standing on the shelf; the game writes the price on it
+        # ("10 港幣", 40 px wide in the 12 px type) with its text box at
+        # (mx - 20, 98)
+        tx0, ty0, tx1, ty1 = PRICE_CARD
+        im.rect(mx + tx0, ty0, mx + tx1, ty1, PARCH1)
+        im.rect(mx + tx0 + 1, ty1 - 1, mx + tx1 - 1, ty1 - 1, PARCH0)
+        im.frame(mx + tx0, ty0, mx + tx1, ty1, INK)
+        im.rect(mx + tx0 + 2, ty1 + 1, mx + tx1 + 1, ty1 + 1, SHADOW)
     # counter along the front; the floor below stays plain for the buttons
     im.rect(0, 140, w - 1, 160, WOOD1)
     im.rect(0, 140, w - 1, 143, WOOD2)
