@@ -46,6 +46,35 @@ TEST(ShippedAssets, EverySoundIsAShortMonoPcmWave)
     }
 }
 
+// The final monster's portraits are smaller than the frame they are painted
+// in; the frame's inside carries on the picture (the monster's body), so
+// where a portrait ends the background goes on with the same pixels.
+TEST(ShippedAssets, ThePortraitsCarryOnIntoTheDiscoveryFrame)
+{
+    const QImage frame(QString::fromStdString(
+        (testing_support::AssetsFolder() / "pictures" / "Discovery.png").string()));
+    ASSERT_FALSE(frame.isNull());
+    for (const char* file : {"Gorvak0.png", "Gorvak1.png"}) {
+        const QImage portrait(QString::fromStdString(
+            (testing_support::AssetsFolder() / "pictures" / file).string()));
+        ASSERT_FALSE(portrait.isNull());
+        int same = 0;
+        int edge = 0;
+        auto compare = [&](int x, int y) {
+            ++edge;
+            same += portrait.pixel(x, y) == frame.pixel(68 + x, 50 + y);
+        };
+        for (int x = 0; x < portrait.width(); ++x) compare(x, portrait.height() - 1);
+        for (int y = 0; y < portrait.height(); ++y) compare(portrait.width() - 1, y);
+        EXPECT_GE(same * 4, edge * 3) << file << ": only " << same << " of " << edge
+                                      << " edge pixels meet the frame's picture";
+        // And the body goes on below the portrait: the frame's inside is not bare there.
+        int body = 0;
+        for (int x = 0; x < 64; ++x) body += frame.pixel(68 + x, 50 + 56) != frame.pixel(67, 50 + 56);
+        EXPECT_GT(body, 32);
+    }
+}
+
 // Loudness of a short effect: the RMS of its loudest 50 ms, in dB of full
 // scale, as the asset generator levels them.
 struct Levels {

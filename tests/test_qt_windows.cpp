@@ -39,6 +39,8 @@ double CpuSeconds()
     return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
 }
 
+ui::QtForm& AsQt(ui::Form& form) { return static_cast<ui::QtForm&>(form); }
+
 class QtWindowsTest : public testing_support::GameTest {
 protected:
     QtWindowsTest()
@@ -106,6 +108,28 @@ TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
         EXPECT_EQ(l->text(), QString::fromUtf8(e.text.data(), static_cast<int>(e.text.size())));
         EXPECT_EQ(l->geometry(), e.box) << e.name;
     }
+    form->Unload();
+}
+
+TEST_F(QtWindowsTest, LabelTextKeepsOffTheFrameAndTheButtons)
+{
+    auto form = qt.CreateForm(frmGorvak::Layout());
+    form->ShowModeless(nullptr);
+    QWidget* window = AsQt(*form).widget();
+    auto textBox = [window](const char* name) {
+        auto* l = window->findChild<QLabel*>(name);
+        const QRect inside = l->contentsRect();
+        return QFontMetrics(l->font())
+            .boundingRect(inside, static_cast<int>(l->alignment()) | Qt::TextWordWrap, l->text())
+            .translated(l->pos());
+    };
+    const QRect description = textBox("lblDescription");
+    EXPECT_GE(description.left(), 4) << "the description touches the window's frame";
+    EXPECT_GE(description.top(), 2);
+    EXPECT_LE(description.bottom(), 38 + 2);
+    const QRect disclaimer = textBox("lblDisclaimer");
+    EXPECT_GE(disclaimer.top(), 416 + 33) << "the disclaimer starts under the buttons";
+    EXPECT_LE(disclaimer.bottom(), 481);
     form->Unload();
 }
 
@@ -208,8 +232,6 @@ TEST_F(QtWindowsTest, TheRealGameRunsOnQtWindowsAndQuitsFromTheButton)
 
 
 // ---- Keyboard: what a real keyboard's events meet in the windows ---------
-
-ui::QtForm& AsQt(ui::Form& form) { return static_cast<ui::QtForm&>(form); }
 
 QPushButton* ButtonOf(ui::Form& form, const char* name)
 {

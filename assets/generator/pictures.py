@@ -312,6 +312,7 @@ def discovery_background():
     parchment(im, 6, 6, 192, 213, rng, calm=[(14, 128, 186, 210)])
     wood_frame(im, 0, 0, 198, 219, t=5)
     frame_window(im, 66, 48, 138, 115)
+    im.blit(monster_scene(), *MONSTER_BODY_AT)
     # corner curls
     for x, y in ((20, 20), (178, 20)):
         sparkle(im, x, y, FLAME1, 3, FLAME2)
@@ -733,47 +734,67 @@ def beast_details(l, cx, cy, s, mood):
     l.put(int(cx + 1 * s), int(cy + 2 * s), MOSS0)
 
 
+# The final monster's portraits (54 x 44 and 55 x 44) are painted at the
+# top-left of the discovery window's frame, which holds 64 x 64 finds. The
+# frame's inside shows the monster's neck and shoulders on the cave wall, and
+# each portrait carries the same pixels where it covers them, so head and
+# body meet seamlessly and the monster fills the frame. The body keeps inside
+# the 64 x 64 a find covers, so a find never shows it.
+MONSTER_BODY_AT = (68, 50)  # where the portraits and finds are painted
+
+
+def monster_scene():
+    """64 x 64: the cave wall with the monster's neck and shoulders."""
+    im = Img(64, 64, STONE0)
+    rng = random.Random(707)
+    for _ in range(40):
+        im.put(rng.randrange(64), rng.randrange(64), STONE1)
+
+    def draw(l):
+        l.ellipse(31, 66, 30, 20, MOSS1)   # shoulders
+        l.rect(24, 34, 38, 50, MOSS1)       # neck
+        l.ellipse(31, 49, 10, 5, MOSS1)
+    body = sprite(draw, 64, 64)
+    for y in range(50, 64, 3):            # scales on the chest
+        for x in range(10 + (y // 3 % 2) * 3, 54, 6):
+            if body.get(x, y) == MOSS1 and body.get(x + 1, y + 1) == MOSS1:
+                body.put(x, y, MOSS0)
+    im.blit(body)
+    return im
+
+
 def monster_picture(won):
     w = 55 if won else 54
-    im = Img(w, 44, STONE0)
-    rng = random.Random(700 + won)
+    scene = monster_scene()
+    im = Img(w, 44)
+    for y in range(44):
+        for x in range(w):
+            im.put(x, y, scene.get(x, y))
     if won:
-        # hellish glow rising behind it
-        for y in range(20, 44):
-            for x in range(w):
-                if rng.random() < (y - 20) / 30:
-                    im.put(x, y, FLAME0 if rng.random() < 0.7 else FLAME1)
-
         def draw(l):
-            beast(l, 27, 25, 1.25, "roar")
+            beast(l, 31, 23, 1.25, "roar")
             for side in (-1, 1):   # fists thrown up in triumph
-                fx = 27 + side * 22
-                l.line(27 + side * 12, 40, fx, 14, MOSS1, 4)
-                l.disc(fx, 11, 4, MOSS1)
+                fx = 31 + side * 21
+                l.line(31 + side * 14, 43, fx, 13, MOSS1, 4)
+                l.disc(fx, 10, 4, MOSS1)
         im.blit(sprite(draw, w, 44, details=lambda l: (
-            beast_details(l, 27, 25, 1.25, "roar"),
-            [l.put(27 + sd * 22 + d, 8, PARCH2) for sd in (-1, 1) for d in (-2, 0, 2)])))
+            beast_details(l, 31, 23, 1.25, "roar"),
+            [l.put(31 + sd * 21 + d, 7, PARCH2) for sd in (-1, 1) for d in (-2, 0, 2)])))
     else:
-        im.rect(0, 38, w - 1, 43, SHADOW)
-        im.rect(0, 37, w - 1, 37, STONE1)
-
         def draw(l):
-            beast(l, 24, 26, 1.0, "slain")
-        l = sprite(draw, w, 44, details=lambda l: beast_details(l, 24, 26, 1.0, "slain"))
-        im.ellipse(24, 38, 20, 2, INK)
+            beast(l, 31, 23, 1.25, "slain")
+        l = sprite(draw, w, 44, details=lambda l: beast_details(l, 31, 23, 1.25, "slain"))
         im.blit(l)
-        # one horn snapped off in the fight, lying on the floor
-        for x in range(31, 40):
-            im.rect(x, 4 + (x - 31) // 2, x, 13, STONE0)
-        im.line(42, 38, 50, 35, PARCH1, 2)
-        im.put(50, 35, PARCH0)
-        im.line(42, 39, 50, 36, INK)
+        # one horn snapped off in the fight
+        for x in range(38, 52):
+            for y in range(0, 11):
+                im.put(x, y, scene.get(x, y))
         # the sword that did it, planted beside the head
-        s = Img(w, 44)
-        sword(s, 46, 6, 46, 34)
-        s.outline(INK)
-        im.blit(s)
-        for x, y in ((12, 6), (20, 10), (36, 4)):
+        sw = Img(w, 44)
+        sword(sw, 50, 8, 50, 38)
+        sw.outline(INK)
+        im.blit(sw)
+        for x, y in ((8, 6), (14, 12), (44, 3)):
             sparkle(im, x, y, STONE2, 1)
     return im
 

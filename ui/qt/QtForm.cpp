@@ -37,7 +37,8 @@ QString FitText(QWidget& control, const QString& text, bool label)
     // box by a few pixels of empty line spacing.
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
-    const QRect room = label ? QRect(0, 0, control.width(), control.height() + 4)
+    const QRect inside = control.contentsRect();
+    const QRect room = label ? QRect(0, 0, inside.width(), inside.height() + 4)
                              : QRect(0, 0, control.width() - 6, control.height() - 2);
     auto fits = [&room, label](const QFont& f, const QString& t) {
         const QRect need = QFontMetrics(f).boundingRect(room, label ? Qt::TextWordWrap : 0, t);
@@ -78,6 +79,36 @@ QString FitText(QWidget& control, const QString& text, bool label)
     return text;
 }
 
+// ---- Labels: padding and type ---------------------------------------------
+
+// Text set against the window's own edge would touch its frame: such a
+// label keeps its text a few pixels in from that edge.
+void SetLabelPadding(QLabel& label, const QRect& box)
+{
+    constexpr int pad = 6;
+    label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 : 0, box.left() <= 0 ? 2 : 0, 0);
+}
+
+// A label whose text needs less height than its box sits in the middle of
+// it, clear of whatever borders the box above and below (the disclaimer
+// starts where the buttons end). Small type is hinted to whole pixels, so
+// dense characters keep their strokes apart.
+void SetLabelType(QLabel& label, const QString& text)
+{
+    QString ink = text;
+    while (ink.endsWith('\n')) ink.chop(1);
+    QFont font = label.font();
+    if (font.pixelSize() <= 10) {
+        font.setHintingPreference(QFont::PreferFullHinting);
+        label.setFont(font);
+    }
+    const QRect inside = label.contentsRect();
+    const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
+    if (need.height() < inside.height() && ink.size() == text.size()) {
+        label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
 constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowCloseButtonHint |
                                    Qt::MSWindowsFixedSizeDialogHint;
@@ -116,7 +147,9 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            SetLabelPadding(*label, box);
             FitText(*label, text, true);  // labels wrap by themselves
+            SetLabelType(*label, text);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
             label->setPalette(palette);
