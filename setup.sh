@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick python3
     desktop-file-utils appstream
+    # the asset generator: the font subset is cut from the system's Noto CJK
+    python3-fonttools fonts-noto-cjk
 )
 
 missing=()

@@ -133,6 +133,34 @@ TEST_F(QtWindowsTest, LabelTextKeepsOffTheFrameAndTheButtons)
     form->Unload();
 }
 
+TEST_F(QtWindowsTest, TheStatusLinesSitOnTheSheetWithEvenMargins)
+{
+    // The sheet along the middle of the lines: the run of parchment
+    // colours around x = 50, up to its darker edge.
+    const QImage picture = ShippedPictures().Image(ui::Picture::Status);
+    const int y = 100;
+    auto parchment = [&picture, y](int x) {
+        const QColor c = picture.pixelColor(x, y);
+        return c.red() > 150 && c.green() > 120 && c.blue() > 80;
+    };
+    ASSERT_TRUE(parchment(50));
+    int left = 50;
+    while (left > 0 && parchment(left - 1)) --left;
+    int right = 50;
+    while (right + 1 < picture.width() && parchment(right + 1)) ++right;
+    int widest = 0;
+    const QFontMetrics metrics(QGuiApplication::font());
+    for (const std::string_view label : texts::StatusLabels) {
+        const QString line = QString::fromUtf8(label.data(), static_cast<int>(label.size())) + "0";
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int before = 50 - left;
+    const int after = right - (50 + widest);
+    EXPECT_GE(before, 5);
+    EXPECT_GE(after, 5) << "the longest line runs to the sheet's edge";
+    EXPECT_LE(std::abs(before - after), 4) << "margins " << before << " and " << after;
+}
+
 TEST_F(QtWindowsTest, TheDrawingPersistsAndIsReadBackExactly)
 {
     auto form = qt.CreateForm(frmGorvak::Layout());

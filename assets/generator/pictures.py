@@ -281,26 +281,42 @@ def hallway(vertical):
 # Windows
 
 
+# The stat lines start at x = 50 and the longest, "對付《Zorvath》的東西: 0",
+# ends at about x = 191 in the 12 px type: the sheet spans 42..199 so both
+# sides keep 8 px. The title (its text from about x = 40) gets a plaque of
+# its own, hung over the sheet's top.
+STATUS_SHEET = (42, 199)
+
+
 def status_background():
     rng = random.Random(202)
     im = Img(202, 236, STONE0)
     brick_wall(im, 0, 0, 201, 235, rng, bw=12, bh=6)
-    parchment(im, 8, 12, 193, 223, rng, calm=[(12, 20, 189, 44), (44, 46, 193, 174), (60, 180, 150, 220)])
+    sx0, sx1 = STATUS_SHEET
+    parchment(im, sx0, 12, sx1, 223, rng, calm=[(sx0 + 2, 46, sx1 - 2, 174), (60, 180, 150, 220)])
     for y0 in (4, 216):  # the scroll's rolled ends
-        im.rect(2, y0, 199, y0 + 11, PARCH0)
-        im.rect(2, y0 + 1, 199, y0 + 3, PARCH2)
-        im.rect(2, y0 + 8, 199, y0 + 10, WOOD2)
-        im.frame(2, y0, 199, y0 + 11, INK)
-        for x in (0, 197):
+        im.rect(sx0 - 4, y0, sx1 + 2, y0 + 11, PARCH0)
+        im.rect(sx0 - 4, y0 + 1, sx1 + 2, y0 + 3, PARCH2)
+        im.rect(sx0 - 4, y0 + 8, sx1 + 2, y0 + 10, WOOD2)
+        im.frame(sx0 - 4, y0, sx1 + 2, y0 + 11, INK)
+        for x in (sx0 - 6, 197):
             im.rect(x, y0 - 2, x + 4, y0 + 13, WOOD1)
             im.frame(x, y0 - 2, x + 4, y0 + 13, INK)
-    # a wax seal in the free lower-left corner
-    im.disc(28, 196, 8, BLOOD0)
-    im.disc(27, 195, 6, GRID_RED)
-    im.disc(26, 194, 2, DOOR_RED)
+    # the title's plaque, 10 px either side of "Pellamorn的狀況"
+    im.rect(30, 19, 147, 45, WOOD1)
+    wood_frame(im, 30, 19, 147, 45, t=3, studs=False)
+    im.rect(33, 22, 144, 42, PARCH2)
+    im.rect(33, 42, 144, 42, PARCH1)
+    im.frame(32, 21, 145, 43, INK)
+    # a candle on the bare wall beside the scroll
+    torch(im, 18, 120, rng)
+    # a wax seal in the free lower-right corner
+    im.disc(176, 198, 8, BLOOD0)
+    im.disc(175, 197, 6, GRID_RED)
+    im.disc(174, 196, 2, DOOR_RED)
     # faint guide rules under the stat lines (kept away from the glyphs)
     for y in range(64, 172, 15):
-        for x in range(50, 190, 3):
+        for x in range(50, 192, 3):
             im.put(x, y, PARCH0 if x % 6 == 2 else PARCH1)
     return im
 
