@@ -393,6 +393,9 @@ def case_title_and_size(game):
     check((w, h) == MAIN_SIZE, "client %dx%d, want 640x481" % (w, h))
     check((x, y) == MAIN_POS, "window at (%d,%d), want (13,13)" % (x, y))
     check_title(win, TITLE, "main window")
+    # Run from the build folder, with no desktop entry: the icon is the game's own.
+    icon = run(["xprop", "-id", str(win), "_NET_WM_ICON"]).stdout.decode(errors="replace")
+    check("Icon (64 x 64)" in icon, "main window has no 64 x 64 icon: %r" % icon[:80])
 
 
 def case_start_room(game):
