@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRawFont>
@@ -294,6 +295,11 @@ TEST_F(QtWindowsTest, TheWalkingKeysWalkWhicheverButtonHasTheFocus)
     EXPECT_TRUE(walked.empty()) << "Ctrl or Alt held: no walking";
     QTest::keyClick(window, Qt::Key_Up);
     EXPECT_EQ(walked, std::vector<ui::Key>{ui::Key::Up}) << "with the focus on the map";
+    ButtonOf(*form, "cmdShop")->setFocus();
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(ButtonOf(*form, "cmdShop"), &repeat);
+    EXPECT_EQ(walked.size(), 1U) << "a held key walks one step";
+    EXPECT_EQ(window->focusWidget(), ButtonOf(*form, "cmdShop")) << "nor moves the focus";
     EXPECT_EQ(clicks, 0);
     form->Unload();
 }

@@ -661,6 +661,15 @@ def case_status_keys(game):
     check(game.proc.poll() is None, "Escape on the main window ended the game" + game.exit_note())
 
 
+def case_ctrl_q(game):
+    game.wait_ready()
+    press_keys(game.main, "q", "Escape", "Return", "space")  # none of them quits
+    time.sleep(0.5)
+    check(game.proc.poll() is None, "a stray key ended the game" + game.exit_note())
+    press_keys(game.main, "ctrl+q")
+    check_exit(game, True, 2, "Ctrl+Q")
+
+
 def notice_windows(main):
     return [(w, g) for w, g in visible_windows(TITLE_RE, DISCOVERY_SIZE) if w != main]
 
@@ -709,6 +718,7 @@ CASES = [
     ("arrows_after_fight", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 4, 44: 4})),
      case_arrows_after_fight),
     ("status_keys", lambda n: Game(n), case_status_keys),
+    ("ctrl_q", lambda n: Game(n), case_ctrl_q),
     ("notice_keys", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 7, 44: 7})),
      case_notice_keys),
     ("missing_sound_file", missing_sound_game,

@@ -257,6 +257,9 @@ bool FormWidget::Walk(const QKeyEvent& event)
     default: break;
     }
     if (!key || !form_.onKeyDown) return false;
+    // One press, one step: a held key would walk on through rooms and
+    // pauses with every repeat.
+    if (event.isAutoRepeat()) return true;
     form_.system().Guard([this, k = *key] { form_.onKeyDown(k); });
     return true;
 }
