@@ -85,6 +85,8 @@ inline constexpr std::string_view HaveBrew = "你已有對付《Zorvath》 的�
 inline constexpr std::string_view cmdClub = "木　棍";
 inline constexpr std::string_view cmdKnife = "小　刀";
 inline constexpr std::string_view cmdSword = "劍";
+// After a ware's price in decimal, on its shelf card: "10 港幣".
+inline constexpr std::string_view PriceTagSuffix = " 港幣";
 
 // Start-up failures
 inline constexpr std::string_view SoundInitFailed = "初始化音效失敗！";

@@ -3,6 +3,12 @@
 #include "support/GameFixture.h"
 
 #include "core/Texts.h"
+#include "exploration/frmDiscovery.h"
+#include "exploration/frmStatus.h"
+#include "town/frmHealth.h"
+#include "town/frmMagic.h"
+#include "town/frmShoppe.h"
+#include "town/frmWeapons.h"
 #include "ui/Clock.h"
 #include "ui/qt/GameFont.h"
 #include "ui/qt/QtForm.h"
@@ -11,10 +17,12 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -24,6 +32,8 @@
 using testing_support::ShippedPictures;
 
 namespace {
+
+ui::QtForm& AsQt(ui::Form& form) { return static_cast<ui::QtForm&>(form); }
 
 class QtWindowsTest : public testing_support::GameTest {
 protected:
@@ -83,6 +93,56 @@ TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
         EXPECT_EQ(l->geometry(), e.box) << e.name;
     }
     form->Unload();
+}
+
+TEST_F(QtWindowsTest, LabelTextKeepsOffTheFrameAndTheButtons)
+{
+    auto form = qt.CreateForm(frmGorvak::Layout());
+    form->ShowModeless(nullptr);
+    QWidget* window = AsQt(*form).widget();
+    auto textBox = [window](const char* name) {
+        auto* l = window->findChild<QLabel*>(name);
+        const QRect inside = l->contentsRect();
+        return QFontMetrics(l->font())
+            .boundingRect(inside, static_cast<int>(l->alignment()) | Qt::TextWordWrap, l->text())
+            .translated(l->pos());
+    };
+    const QRect description = textBox("lblDescription");
+    EXPECT_GE(description.left(), 4) << "the description touches the window's frame";
+    EXPECT_GE(description.top(), 2);
+    EXPECT_LE(description.bottom(), 38 + 2);
+    const QRect disclaimer = textBox("lblDisclaimer");
+    EXPECT_GE(disclaimer.top(), 416 + 33) << "the disclaimer starts under the buttons";
+    EXPECT_LE(disclaimer.bottom(), 481);
+    form->Unload();
+}
+
+TEST_F(QtWindowsTest, TheStatusLinesSitOnTheSheetWithEvenMargins)
+{
+    // The sheet along the middle of the lines: the run of parchment
+    // colours around x = 50, up to its darker edge.
+    const QImage picture = ShippedPictures().Image(ui::Picture::Status);
+    const int y = 100;
+    auto parchment = [&picture, y](int x) {
+        const QColor c = picture.pixelColor(x, y);
+        return c.red() > 150 && c.green() > 120 && c.blue() > 80;
+    };
+    ASSERT_TRUE(parchment(50));
+    int left = 50;
+    while (left > 0 && parchment(left - 1)) --left;
+    int right = 50;
+    while (right + 1 < picture.width() && parchment(right + 1)) ++right;
+    int widest = 0;
+    const QFontMetrics metrics(QGuiApplication::font());
+    for (const std::string_view label : texts::StatusLabels) {
+        const QString line = QString::fromUtf8(label.data(), static_cast<int>(label.size())) + "0";
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int before = 50 - left;
+    const int after = right - (50 + widest);
+    EXPECT_GE(before, 5);
+    EXPECT_GE(after, 5) << "the longest line runs to the sheet's edge";
+    EXPECT_LE(std::abs(before - after), 4) << "margins " << before << " and " << after;
 }
 
 TEST_F(QtWindowsTest, TheDrawingPersistsAndIsReadBackExactly)
@@ -190,6 +250,262 @@ TEST_F(QtWindowsTest, TheRealGameRunsOnQtWindowsAndQuitsFromTheButton)
     EXPECT_TRUE(qt.IsQuitting());
     EXPECT_EQ(qt.ExitStatus(), 0);
     EXPECT_FALSE(real.form().IsLoaded());
+}
+
+
+// ---- Keyboard: what a real keyboard's events meet in the windows ---------
+
+QPushButton* ButtonOf(ui::Form& form, const char* name)
+{
+    return AsQt(form).widget()->findChild<QPushButton*>(name);
+}
+
+TEST_F(QtWindowsTest, TheWalkingKeysWalkWhicheverButtonHasTheFocus)
+{
+    auto form = qt.CreateForm(frmGorvak::Layout());
+    std::vector<ui::Key> walked;
+    form->onKeyDown = [&walked](ui::Key k) { walked.push_back(k); };
+    int clicks = 0;
+    form->onClick = [&clicks](std::string_view) { ++clicks; };
+    form->ShowModeless(nullptr);
+    QWidget* window = AsQt(*form).widget();
+    EXPECT_EQ(window->focusWidget(), window) << "the map, not a button, has the focus at first";
+    for (const char* name : {"cmdShop", "cmdStatus", "cmdQuit"}) {
+        QPushButton* button = ButtonOf(*form, name);
+        button->setFocus();
+        walked.clear();
+        QTest::keyClick(button, Qt::Key_Left);
+        QTest::keyClick(button, Qt::Key_Down);
+        QTest::keyClick(button, Qt::Key_W);
+        QTest::keyClick(button, Qt::Key_D);
+        EXPECT_EQ(walked, (std::vector<ui::Key>{ui::Key::Left, ui::Key::Down, ui::Key::Up, ui::Key::Right}))
+            << name;
+        EXPECT_EQ(window->focusWidget(), button) << "an arrow moved the focus away from " << name;
+    }
+    walked.clear();
+    QTest::keyClick(ButtonOf(*form, "cmdShop"), Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+    EXPECT_TRUE(walked.empty()) << "Ctrl or Alt held: no walking";
+    QTest::keyClick(window, Qt::Key_Up);
+    EXPECT_EQ(walked, std::vector<ui::Key>{ui::Key::Up}) << "with the focus on the map";
+    ButtonOf(*form, "cmdShop")->setFocus();
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(ButtonOf(*form, "cmdShop"), &repeat);
+    EXPECT_EQ(walked.size(), 1U) << "a held key walks one step";
+    EXPECT_EQ(window->focusWidget(), ButtonOf(*form, "cmdShop")) << "nor moves the focus";
+    EXPECT_EQ(clicks, 0);
+    form->Unload();
+}
+
+TEST_F(QtWindowsTest, EnterAndSpacePressTheFocusedButtonAndEscapeNeverClosesTheMainWindow)
+{
+    auto form = qt.CreateForm(frmGorvak::Layout());
+    std::vector<std::string> clicked;
+    form->onClick = [&clicked](std::string_view c) { clicked.emplace_back(c); };
+    int closeRequests = 0;
+    form->onQueryUnload = [&closeRequests] { ++closeRequests; return true; };
+    form->ShowModeless(nullptr);
+    QPushButton* status = ButtonOf(*form, "cmdStatus");
+    status->setFocus();
+    QTest::keyClick(status, Qt::Key_Return);
+    QTest::keyClick(status, Qt::Key_Enter);
+    QTest::keyClick(status, Qt::Key_Space);
+    EXPECT_EQ(clicked, (std::vector<std::string>{"cmdStatus", "cmdStatus", "cmdStatus"}));
+    QTest::keyClick(status, Qt::Key_Escape);
+    QTest::keyClick(AsQt(*form).widget(), Qt::Key_Escape);
+    EXPECT_EQ(closeRequests, 0) << "a stray Escape would end the game";
+    QTest::keyClick(status, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(closeRequests, 1) << "Ctrl+Q asks to quit as the close box does";
+    form->Unload();
+}
+
+TEST_F(QtWindowsTest, ADisabledFocusedButtonLeavesTheFocusOnTheMapNotOnQuit)
+{
+    auto form = qt.CreateForm(frmGorvak::Layout());
+    form->ShowModeless(nullptr);
+    QWidget* window = AsQt(*form).widget();
+    QPushButton* shop = ButtonOf(*form, "cmdShop");
+    shop->setFocus();
+    for (const char* name : {"cmdShop", "cmdSpell", "cmdStatus"}) form->SetEnabled(name, false);
+    EXPECT_EQ(window->focusWidget(), window);
+    for (const char* name : {"cmdShop", "cmdSpell", "cmdStatus"}) form->SetEnabled(name, true);
+    EXPECT_EQ(window->focusWidget(), shop) << "the focus goes back where it was";
+
+    // Moved on by the player meanwhile: it stays where the player put it.
+    form->SetEnabled("cmdShop", false);
+    QPushButton* quit = ButtonOf(*form, "cmdQuit");
+    quit->setFocus();
+    form->SetEnabled("cmdShop", true);
+    EXPECT_EQ(window->focusWidget(), quit);
+
+    // A hidden button too.
+    shop->setFocus();
+    form->SetVisible("cmdShop", false);
+    EXPECT_EQ(window->focusWidget(), window);
+    form->SetVisible("cmdShop", true);
+    EXPECT_EQ(window->focusWidget(), shop);
+    form->Unload();
+}
+
+TEST_F(QtWindowsTest, EscapeIsTheCloseBoxAndEnterPressesOK)
+{
+    auto main = qt.CreateForm(frmGorvak::Layout());  // the first window made
+    auto form = qt.CreateForm(frmStatus::Layout());
+    int clicks = 0;
+    form->onClick = [&clicks, &form](std::string_view c) {
+        ++clicks;
+        EXPECT_EQ(c, "cmdOK");
+        form->Unload();
+    };
+    bool refuse = true;
+    form->onQueryUnload = [&refuse] { return refuse; };
+    form->ShowModeless(nullptr);
+    QTest::keyClick(AsQt(*form).widget(), Qt::Key_Escape);
+    EXPECT_TRUE(form->IsLoaded()) << "a refused close box refuses Escape too";
+    refuse = false;
+    QTest::keyClick(AsQt(*form).widget(), Qt::Key_Escape);
+    EXPECT_FALSE(form->IsLoaded());
+    EXPECT_EQ(clicks, 0);
+
+    form->ShowModeless(nullptr);
+    form->SetEnabled("cmdOK", false);
+    QTest::keyClick(AsQt(*form).widget(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 0) << "a disabled OK is not pressed";
+    EXPECT_TRUE(form->IsLoaded());
+    form->SetEnabled("cmdOK", true);
+    QTest::keyClick(AsQt(*form).widget(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(form->IsLoaded());
+
+    // A notice whose OK was hidden closes with Enter as with its close box.
+    form->ShowModeless(nullptr);
+    form->SetVisible("cmdOK", false);
+    QTest::keyClick(AsQt(*form).widget(), Qt::Key_Enter);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(form->IsLoaded());
+}
+
+TEST_F(QtWindowsTest, TheDeathNoticeClosesWithEnterOrEscapeAndANewGameBegins)
+{
+    WriteDungeon(testing_support::OpenDungeon());
+    sound::FakeSound quiet;
+    ui::SystemClock realClock;
+    frmGorvak real(Services{qt, realClock, random, quiet});
+    real.DungeonFile = "Dungeon.gvk";
+    real.InitObjects();
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        real.InitGame();
+        real.form().ShowModeless(nullptr);
+        real.stats.Attack = 1;
+        real.stats.Pies = 0;
+        bool noticeSeen = false;
+        QTimer poll;
+        int warnings = 0;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            // The low-attack warning comes first: the status window, closed
+            // with the same key.
+            if (ui::Form& status = real.Status().form(); status.IsVisible()) {
+                ++warnings;
+                QTest::keyClick(AsQt(status).widget(), key);
+                return;
+            }
+            ui::Form& notice = real.Discovery().form();
+            if (!notice.IsVisible()) return;
+            noticeSeen = true;
+            poll.stop();
+            QTest::keyClick(AsQt(notice).widget(), key);
+        });
+        poll.start(20);
+        QTest::keyClick(AsQt(real.form()).widget(), Qt::Key_Down);
+        EXPECT_EQ(warnings, 1);
+        EXPECT_TRUE(noticeSeen);
+        EXPECT_FALSE(real.Discovery().form().IsLoaded()) << "the notice is closed";
+        EXPECT_EQ(real.stats.Attack, 100) << "a new game has begun";
+        EXPECT_EQ(real.stats.CurrentRoom, 45);
+        EXPECT_FALSE(qt.IsQuitting());
+    }
+    real.form().Unload();
+}
+
+TEST_F(QtWindowsTest, DepartmentsTheGameDoesNotPlaceCascade)
+{
+    auto main = qt.CreateForm(frmGorvak::Layout());
+    main->Move(100, 100);
+    main->ShowModeless(nullptr);
+    auto health = qt.CreateForm(frmHealth::Layout());
+    auto magic = qt.CreateForm(frmMagic::Layout());
+    health->ShowModeless(nullptr);
+    magic->ShowModeless(nullptr);
+    const QPoint first = AsQt(*health).widget()->pos();
+    const QPoint second = AsQt(*magic).widget()->pos();
+    EXPECT_NE(first, second) << "the second department hides the first";
+    EXPECT_GT(second.x(), first.x());
+    EXPECT_GT(second.y(), first.y());
+    const QRect screen = AsQt(*magic).widget()->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(AsQt(*magic).widget()->frameGeometry())) << "kept on the screen";
+    magic->Unload();
+    auto again = qt.CreateForm(frmMagic::Layout());
+    health->Unload();
+    again->ShowModeless(nullptr);
+    EXPECT_LE((AsQt(*again).widget()->pos() - first).manhattanLength(), 2)
+        << "alone, a department opens at the usual place";
+    again->Unload();
+    main->Unload();
+}
+
+TEST_F(QtWindowsTest, EveryDepartmentShowsItsPricesOnTheShelfCards)
+{
+    WriteDungeon(testing_support::OpenDungeon());
+    sound::FakeSound quiet;
+    ui::SystemClock realClock;
+    frmGorvak real(Services{qt, realClock, random, quiet});
+    real.InitObjects();
+    struct Department {
+        std::function<void()> open;
+        ui::Form& form;
+        ui::Picture picture;
+    };
+    const Department departments[] = {
+        {[&] { real.Shoppe().cmdHealth_Click(); }, real.Health().form(), ui::Picture::Health},
+        {[&] { real.Shoppe().cmdMagic_Click(); }, real.Magic().form(), ui::Picture::Magic},
+        {[&] { real.Shoppe().cmdWeapon_Click(); }, real.Weapons().form(), ui::Picture::Weapons},
+    };
+    for (const Department& d : departments) {
+        real.cmdShop_Click();
+        d.open();
+        ASSERT_TRUE(d.form.IsVisible());
+        for (const int middle : {56, 128, 200}) {
+            // Dark ink on the light card, where the bare picture has none.
+            int ink = 0;
+            int bare = 0;
+            for (int y = 101; y <= 114; ++y) {
+                for (int x = middle - 23; x <= middle + 22; ++x) {
+                    const ui::Color c = d.form.surface().Point(x, y);
+                    ink += c.r + c.g + c.b < 300;
+                    const ui::Color p = ShippedPictures().PixelOf(d.picture, x, y);
+                    bare += p.r + p.g + p.b < 300;
+                }
+            }
+            EXPECT_EQ(bare, 0) << "shelf " << middle;
+            EXPECT_GT(ink, 40) << "no price on the card of shelf " << middle;
+        }
+        // Every purchase button keeps its caption.
+        for (QPushButton* b : AsQt(d.form).widget()->findChildren<QPushButton*>()) {
+            EXPECT_FALSE(b->text().contains(QString::fromUtf8(texts::PriceTagSuffix.data())));
+        }
+        d.form.Unload();
+    }
+    real.form().Unload();
+}
+
+TEST(GameIcon, EveryWindowCarriesTheGameIcon)
+{
+    ASSERT_TRUE(ui::SetGameIcon(
+        QString::fromStdString((testing_support::AssetsFolder() / "pictures").string())));
+    const QIcon icon = QGuiApplication::windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(64, 64)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
 }
 
 // Reads every string literal of the texts header, so a text added there is

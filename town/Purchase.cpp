@@ -12,6 +12,15 @@ bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
     return true;
 }
 
+void DrawPriceTags(ui::Form& department, std::initializer_list<PriceTag> tags)
+{
+    ui::Surface& surface = department.surface();
+    for (const PriceTag& tag : tags) {
+        surface.SetCurrentXY(tag.x, tag.y);
+        surface.Print(Decimal(tag.Price) + std::string(texts::PriceTagSuffix));
+    }
+}
+
 ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips)
 {
     return {std::move(name), ui::ControlKind::Button, std::string(caption), Twips(leftTwips),

@@ -23,6 +23,12 @@ ui::FormLayout frmHealth::Layout()
                        TownButton("cmdDoctor", texts::cmdDoctor, 2520)});
 }
 
+void frmHealth::Form_Load()
+{
+    // The cards stand on the three shelves, 72 px apart (see the picture).
+    DrawPriceTags(*form_, {{10, 36, 98}, {15, 108, 98}, {15, 180, 98}});
+}
+
 void frmHealth::cmdPie_Click()
 {
     if (!Purchase(main_, *form_, 10)) return;

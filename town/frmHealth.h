@@ -13,6 +13,7 @@ public:
     static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
+    void Form_Load();
     void cmdPie_Click();
     void cmdLodge_Click();
     void cmdDoctor_Click();

@@ -23,6 +23,12 @@ ui::FormLayout frmMagic::Layout()
                        TownButton("cmdBrew", texts::cmdBrew, 2520)});
 }
 
+void frmMagic::Form_Load()
+{
+    // The cards stand on the three shelves, 72 px apart (see the picture).
+    DrawPriceTags(*form_, {{10, 36, 98}, {20, 108, 98}, {80, 180, 98}});
+}
+
 void frmMagic::cmdSpell_Click()
 {
     if (!Purchase(main_, *form_, 10)) return;

@@ -15,6 +15,7 @@ public:
     static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
+    void Form_Load();
     void cmdSpell_Click();
     void cmdAdvice_Click();
     void cmdBrew_Click();

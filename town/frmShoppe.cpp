@@ -31,16 +31,30 @@ void frmShoppe::Form_Load()
     form_->Move(main_.form().Left() + Twips(1000), main_.form().Top() + Twips(1000));
 }
 
-void frmShoppe::OpenDepartment(ui::Form& department)
+void frmShoppe::OpenDepartment(ui::Form& department, const std::function<void()>& Form_Load)
 {
-    department.Load();
+    if (!department.IsLoaded()) {
+        department.Load();
+        Form_Load();
+    }
     department.ShowModeless(nullptr);
     form_->Unload();
 }
 
-void frmShoppe::cmdHealth_Click() { OpenDepartment(main_.Health().form()); }
-void frmShoppe::cmdMagic_Click() { OpenDepartment(main_.Magic().form()); }
-void frmShoppe::cmdWeapon_Click() { OpenDepartment(main_.Weapons().form()); }
+void frmShoppe::cmdHealth_Click()
+{
+    OpenDepartment(main_.Health().form(), [this] { main_.Health().Form_Load(); });
+}
+
+void frmShoppe::cmdMagic_Click()
+{
+    OpenDepartment(main_.Magic().form(), [this] { main_.Magic().Form_Load(); });
+}
+
+void frmShoppe::cmdWeapon_Click()
+{
+    OpenDepartment(main_.Weapons().form(), [this] { main_.Weapons().Form_Load(); });
+}
 
 void frmGorvak::cmdShop_Click()
 {

@@ -3,6 +3,7 @@
 
 #include "ui/Form.h"
 
+#include <functional>
 #include <memory>
 
 class frmGorvak;
@@ -19,7 +20,7 @@ public:
     void cmdWeapon_Click();
 
 private:
-    void OpenDepartment(ui::Form& department);
+    void OpenDepartment(ui::Form& department, const std::function<void()>& Form_Load);
 
     frmGorvak& main_;
     std::unique_ptr<ui::Form> form_;

@@ -23,6 +23,12 @@ ui::FormLayout frmWeapons::Layout()
                        TownButton("cmdSword", texts::cmdSword, 2520)});
 }
 
+void frmWeapons::Form_Load()
+{
+    // The cards stand on the three shelves, 72 px apart (see the picture).
+    DrawPriceTags(*form_, {{15, 36, 98}, {40, 108, 98}, {60, 180, 98}});
+}
+
 void frmWeapons::Buy(Int16 Price, Int16 weapon)
 {
     if (!Purchase(main_, *form_, Price)) return;

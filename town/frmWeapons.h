@@ -14,6 +14,7 @@ public:
     static ui::FormLayout Layout();
 
     ui::Form& form() { return *form_; }
+    void Form_Load();
     void cmdClub_Click();
     void cmdKnife_Click();
     void cmdSword_Click();

@@ -8,7 +8,10 @@ import struct
 import wave
 
 RATE = 22050
-PEAK = 0.708  # about -3 dBFS
+PEAK = 0.708  # about -3 dBFS, before levelling
+CEILING = 0.891  # -1 dBFS: no levelled effect peaks above this
+WINDOW = 0.05  # seconds: loudness is the RMS of the loudest 50 ms
+QUIETER = {"CheckStats": 1.0}  # dB under the others: a warning, not an alarm
 
 
 def tone(freq, t, shape="sine"):
@@ -206,8 +209,41 @@ SOUNDS = {
 }
 
 
+def loudness_db(samples):
+    """RMS of the loudest 50 ms (10 ms steps), in dB of full scale: what
+    the ear takes from a short effect, whatever its length."""
+    w = max(1, int(WINDOW * RATE))
+    hop = max(1, int(0.01 * RATE))
+    sq = [0.0]
+    for v in samples:
+        sq.append(sq[-1] + v * v)
+    best = 0.0
+    for i in range(0, max(1, len(samples) - w + 1), hop):
+        j = min(len(samples), i + w)
+        best = max(best, (sq[j] - sq[i]) / (j - i))
+    return 10 * math.log10(best) if best > 0 else -200.0
+
+
+def peak_db(samples):
+    m = max(abs(v) for v in samples)
+    return 20 * math.log10(m) if m > 0 else -200.0
+
+
+def level(sounds):
+    """One loudness for all: as loud as the effect with the most headroom
+    between its peak and its loudness lets the others be."""
+    target = min(20 * math.log10(CEILING) - (peak_db(s) - loudness_db(s)) + QUIETER.get(n, 0.0)
+                 for n, s in sounds.items())
+    out = {}
+    for name, s in sounds.items():
+        gain = 10 ** ((target - QUIETER.get(name, 0.0) - loudness_db(s)) / 20)
+        out[name] = [v * gain for v in s]
+    return out
+
+
 def build_all(out_dir):
     os.makedirs(out_dir, exist_ok=True)
-    for name, fn in SOUNDS.items():
-        write_wav(os.path.join(out_dir, name + ".wav"), fn())
+    levelled = level({name: fn() for name, fn in SOUNDS.items()})
+    for name, samples in levelled.items():
+        write_wav(os.path.join(out_dir, name + ".wav"), samples)
     return sorted(SOUNDS)

@@ -24,7 +24,7 @@ def build(texts_h, out):
     # keep the original timestamps so re-running gives the same bytes
     font = TTFont(SOURCE, fontNumber=FACE, recalcTimestamp=False, lazy=False)
     opts = subset.Options()
-    opts.hinting = False
+    opts.hinting = True  # stem hints: small CJK type snaps to whole pixels
     opts.name_IDs = ["*"]
     opts.name_languages = ["*"]
     opts.notdef_outline = True

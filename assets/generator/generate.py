@@ -109,6 +109,7 @@ def verify_pictures():
 def verify_audio():
     have = {f[:-4] for f in os.listdir(AUDIO_DIR) if f.endswith(".wav")}
     need(have == set(MAX_MS), "sound set differs: %s" % sorted(have ^ set(MAX_MS)))
+    loud = {}
     for name, ms in MAX_MS.items():
         with wave.open(os.path.join(AUDIO_DIR, name + ".wav")) as w:
             need((w.getnchannels(), w.getsampwidth(), w.getframerate()) == (1, 2, 22050),
@@ -117,10 +118,18 @@ def verify_audio():
             data = w.readframes(n)
         need(0 < n * 1000 / 22050 <= ms, "%s lasts %d ms (max %d)" % (name, n * 1000 // 22050, ms))
         peak = max(abs(int.from_bytes(data[i:i + 2], "little", signed=True)) for i in range(0, len(data), 2))
-        need(0.6 * 32767 < peak < 0.75 * 32767, "%s peak %d not about -3 dBFS" % (name, peak))
+        need(peak <= audio.CEILING * 32767 + 1, "%s peaks at %d, above -1 dBFS" % (name, peak))
+        samples = [int.from_bytes(data[i:i + 2], "little", signed=True) / 32767 for i in range(0, len(data), 2)]
+        loud[name] = audio.loudness_db(samples)
+        print("  %-12s loudness %6.2f dBFS  peak %6.2f dBFS" % (name, loud[name], audio.peak_db(samples)))
         first = abs(int.from_bytes(data[0:2], "little", signed=True))
         last = abs(int.from_bytes(data[-2:], "little", signed=True))
         need(first < 200 and last < 200, "%s starts or ends with a click" % name)
+    spread = max(loud.values()) - min(loud.values())
+    print("  loudness spread %.2f dB; warning %.2f dB against the footstep"
+          % (spread, loud["CheckStats"] - loud["Walk"]))
+    need(spread <= 1.5, "effects differ by %.2f dB in loudness (at most 1.5)" % spread)
+    need(loud["CheckStats"] <= loud["Walk"], "the warning is louder than the footstep")
 
 
 def load_font_step():

@@ -281,26 +281,42 @@ def hallway(vertical):
 # Windows
 
 
+# The stat lines start at x = 50 and the longest, "對付《Zorvath》的東西: 0",
+# ends at about x = 191 in the 12 px type: the sheet spans 42..199 so both
+# sides keep 8 px. The title (its text from about x = 40) gets a plaque of
+# its own, hung over the sheet's top.
+STATUS_SHEET = (42, 199)
+
+
 def status_background():
     rng = random.Random(202)
     im = Img(202, 236, STONE0)
     brick_wall(im, 0, 0, 201, 235, rng, bw=12, bh=6)
-    parchment(im, 8, 12, 193, 223, rng, calm=[(12, 20, 189, 44), (44, 46, 193, 174), (60, 180, 150, 220)])
+    sx0, sx1 = STATUS_SHEET
+    parchment(im, sx0, 12, sx1, 223, rng, calm=[(sx0 + 2, 46, sx1 - 2, 174), (60, 180, 150, 220)])
     for y0 in (4, 216):  # the scroll's rolled ends
-        im.rect(2, y0, 199, y0 + 11, PARCH0)
-        im.rect(2, y0 + 1, 199, y0 + 3, PARCH2)
-        im.rect(2, y0 + 8, 199, y0 + 10, WOOD2)
-        im.frame(2, y0, 199, y0 + 11, INK)
-        for x in (0, 197):
+        im.rect(sx0 - 4, y0, sx1 + 2, y0 + 11, PARCH0)
+        im.rect(sx0 - 4, y0 + 1, sx1 + 2, y0 + 3, PARCH2)
+        im.rect(sx0 - 4, y0 + 8, sx1 + 2, y0 + 10, WOOD2)
+        im.frame(sx0 - 4, y0, sx1 + 2, y0 + 11, INK)
+        for x in (sx0 - 6, 197):
             im.rect(x, y0 - 2, x + 4, y0 + 13, WOOD1)
             im.frame(x, y0 - 2, x + 4, y0 + 13, INK)
-    # a wax seal in the free lower-left corner
-    im.disc(28, 196, 8, BLOOD0)
-    im.disc(27, 195, 6, GRID_RED)
-    im.disc(26, 194, 2, DOOR_RED)
+    # the title's plaque, 10 px either side of "Pellamorn的狀況"
+    im.rect(30, 19, 147, 45, WOOD1)
+    wood_frame(im, 30, 19, 147, 45, t=3, studs=False)
+    im.rect(33, 22, 144, 42, PARCH2)
+    im.rect(33, 42, 144, 42, PARCH1)
+    im.frame(32, 21, 145, 43, INK)
+    # a candle on the bare wall beside the scroll
+    torch(im, 18, 120, rng)
+    # a wax seal in the free lower-right corner
+    im.disc(176, 198, 8, BLOOD0)
+    im.disc(175, 197, 6, GRID_RED)
+    im.disc(174, 196, 2, DOOR_RED)
     # faint guide rules under the stat lines (kept away from the glyphs)
     for y in range(64, 172, 15):
-        for x in range(50, 190, 3):
+        for x in range(50, 192, 3):
             im.put(x, y, PARCH0 if x % 6 == 2 else PARCH1)
     return im
 
@@ -312,6 +328,7 @@ def discovery_background():
     parchment(im, 6, 6, 192, 213, rng, calm=[(14, 128, 186, 210)])
     wood_frame(im, 0, 0, 198, 219, t=5)
     frame_window(im, 66, 48, 138, 115)
+    im.blit(monster_scene(), *MONSTER_BODY_AT)
     # corner curls
     for x, y in ((20, 20), (178, 20)):
         sparkle(im, x, y, FLAME1, 3, FLAME2)
@@ -733,47 +750,67 @@ def beast_details(l, cx, cy, s, mood):
     l.put(int(cx + 1 * s), int(cy + 2 * s), MOSS0)
 
 
+# The final monster's portraits (54 x 44 and 55 x 44) are painted at the
+# top-left of the discovery window's frame, which holds 64 x 64 finds. The
+# frame's inside shows the monster's neck and shoulders on the cave wall, and
+# each portrait carries the same pixels where it covers them, so head and
+# body meet seamlessly and the monster fills the frame. The body keeps inside
+# the 64 x 64 a find covers, so a find never shows it.
+MONSTER_BODY_AT = (68, 50)  # where the portraits and finds are painted
+
+
+def monster_scene():
+    """64 x 64: the cave wall with the monster's neck and shoulders."""
+    im = Img(64, 64, STONE0)
+    rng = random.Random(707)
+    for _ in range(40):
+        im.put(rng.randrange(64), rng.randrange(64), STONE1)
+
+    def draw(l):
+        l.ellipse(31, 66, 30, 20, MOSS1)   # shoulders
+        l.rect(24, 34, 38, 50, MOSS1)       # neck
+        l.ellipse(31, 49, 10, 5, MOSS1)
+    body = sprite(draw, 64, 64)
+    for y in range(50, 64, 3):            # scales on the chest
+        for x in range(10 + (y // 3 % 2) * 3, 54, 6):
+            if body.get(x, y) == MOSS1 and body.get(x + 1, y + 1) == MOSS1:
+                body.put(x, y, MOSS0)
+    im.blit(body)
+    return im
+
+
 def monster_picture(won):
     w = 55 if won else 54
-    im = Img(w, 44, STONE0)
-    rng = random.Random(700 + won)
+    scene = monster_scene()
+    im = Img(w, 44)
+    for y in range(44):
+        for x in range(w):
+            im.put(x, y, scene.get(x, y))
     if won:
-        # hellish glow rising behind it
-        for y in range(20, 44):
-            for x in range(w):
-                if rng.random() < (y - 20) / 30:
-                    im.put(x, y, FLAME0 if rng.random() < 0.7 else FLAME1)
-
         def draw(l):
-            beast(l, 27, 25, 1.25, "roar")
+            beast(l, 31, 23, 1.25, "roar")
             for side in (-1, 1):   # fists thrown up in triumph
-                fx = 27 + side * 22
-                l.line(27 + side * 12, 40, fx, 14, MOSS1, 4)
-                l.disc(fx, 11, 4, MOSS1)
+                fx = 31 + side * 21
+                l.line(31 + side * 14, 43, fx, 13, MOSS1, 4)
+                l.disc(fx, 10, 4, MOSS1)
         im.blit(sprite(draw, w, 44, details=lambda l: (
-            beast_details(l, 27, 25, 1.25, "roar"),
-            [l.put(27 + sd * 22 + d, 8, PARCH2) for sd in (-1, 1) for d in (-2, 0, 2)])))
+            beast_details(l, 31, 23, 1.25, "roar"),
+            [l.put(31 + sd * 21 + d, 7, PARCH2) for sd in (-1, 1) for d in (-2, 0, 2)])))
     else:
-        im.rect(0, 38, w - 1, 43, SHADOW)
-        im.rect(0, 37, w - 1, 37, STONE1)
-
         def draw(l):
-            beast(l, 24, 26, 1.0, "slain")
-        l = sprite(draw, w, 44, details=lambda l: beast_details(l, 24, 26, 1.0, "slain"))
-        im.ellipse(24, 38, 20, 2, INK)
+            beast(l, 31, 23, 1.25, "slain")
+        l = sprite(draw, w, 44, details=lambda l: beast_details(l, 31, 23, 1.25, "slain"))
         im.blit(l)
-        # one horn snapped off in the fight, lying on the floor
-        for x in range(31, 40):
-            im.rect(x, 4 + (x - 31) // 2, x, 13, STONE0)
-        im.line(42, 38, 50, 35, PARCH1, 2)
-        im.put(50, 35, PARCH0)
-        im.line(42, 39, 50, 36, INK)
+        # one horn snapped off in the fight
+        for x in range(38, 52):
+            for y in range(0, 11):
+                im.put(x, y, scene.get(x, y))
         # the sword that did it, planted beside the head
-        s = Img(w, 44)
-        sword(s, 46, 6, 46, 34)
-        s.outline(INK)
-        im.blit(s)
-        for x, y in ((12, 6), (20, 10), (36, 4)):
+        sw = Img(w, 44)
+        sword(sw, 50, 8, 50, 38)
+        sw.outline(INK)
+        im.blit(sw)
+        for x, y in ((8, 6), (14, 12), (44, 3)):
             sparkle(im, x, y, STONE2, 1)
     return im
 
@@ -880,6 +917,10 @@ def sign_icon(l, kind, cx, cy, s=1):
         sword(l, cx - 12, cy + 12, cx + 13, cy - 13)
 
 
+# A shelf's price card, relative to the middle of its shelf: x0, y0, x1, y1.
+PRICE_CARD = (-24, 100, 23, 115)
+
+
 def shop_interior(title_icon, goods, wall, rng, w=252):
     im = Img(w, 221, WOOD0)
     if wall == "planks":
@@ -921,14 +962,18 @@ def shop_interior(title_icon, goods, wall, rng, w=252):
         im.frame(bx0 - 4, 118, bx1 + 4, 123, INK)
         im.ellipse(mx, 116, 20, 2, INK)
         l = Img(w, 221)
-        sign_icon(l, goods[i], mx, 94, 1)
+        sign_icon(l, goods[i], mx, 78, 1)
         l.shade()
         l.outline(INK)
         im.blit(l)
-        # price tag
-        im.rect(mx - 6, 106 + 4, mx + 6, 106 + 9, PARCH1)
-        im.frame(mx - 6, 110, mx + 6, 115, INK)
-        im.disc(mx, 112.5, 1.5, FLAME1)
+        # price card standing on the shelf; the game writes the price on it
+        # ("10 港幣", 40 px wide in the 12 px type) with its text box at
+        # (mx - 20, 98)
+        tx0, ty0, tx1, ty1 = PRICE_CARD
+        im.rect(mx + tx0, ty0, mx + tx1, ty1, PARCH1)
+        im.rect(mx + tx0 + 1, ty1 - 1, mx + tx1 - 1, ty1 - 1, PARCH0)
+        im.frame(mx + tx0, ty0, mx + tx1, ty1, INK)
+        im.rect(mx + tx0 + 2, ty1 + 1, mx + tx1 + 1, ty1 + 1, SHADOW)
     # counter along the front; the floor below stays plain for the buttons
     im.rect(0, 140, w - 1, 160, WOOD1)
     im.rect(0, 140, w - 1, 143, WOOD2)

@@ -29,6 +29,7 @@ MAIN_SIZE = (640, 481)
 STATUS_SIZE = (202, 236)
 BATTLE_SIZE = (202, 281)
 DISCOVERY_SIZE = (199, 220)
+HUB_SIZE = (254, 222)
 DISCOVERY_POS = (113, 113)
 
 WHITE = (255, 255, 255)
@@ -43,6 +44,7 @@ SHAPES = {"N": 1, "E": 2, "S": 3, "W": 4, "NE": 5, "NS": 6, "NW": 7, "ES": 8,
           "EW": 9, "SW": 10, "NES": 11, "NEW": 12, "NSW": 13, "ESW": 14, "NESW": 15}
 
 # Buttons, client rectangles (x, y, w, h).
+CMD_SHOP = (72, 416, 81, 33)
 CMD_STATUS = (264, 416, 129, 33)
 CMD_QUIT = (456, 416, 81, 33)
 STATUS_OK = (64, 184, 81, 33)
@@ -214,6 +216,14 @@ def press_return(win):
     xdo("key", "Return")
 
 
+def press_keys(win, *keys):
+    """Real key presses (XTEST) into a window that has the focus as a
+    window manager would give it."""
+    xdo("windowfocus", "--sync", str(win))
+    for k in keys:
+        xdo("key", k)
+
+
 def send_close_request(win):
     """WM_DELETE_WINDOW, the message a window manager sends for the close box."""
     x11 = ctypes.CDLL("libX11.so.6")
@@ -383,6 +393,9 @@ def case_title_and_size(game):
     check((w, h) == MAIN_SIZE, "client %dx%d, want 640x481" % (w, h))
     check((x, y) == MAIN_POS, "window at (%d,%d), want (13,13)" % (x, y))
     check_title(win, TITLE, "main window")
+    # Run from the build folder, with no desktop entry: the icon is the game's own.
+    icon = run(["xprop", "-id", str(win), "_NET_WM_ICON"]).stdout.decode(errors="replace")
+    check("Icon (64 x 64)" in icon, "main window has no 64 x 64 icon: %r" % icon[:80])
 
 
 def case_start_room(game):
@@ -553,6 +566,133 @@ def missing_sound_game(name):
     return Game(name, exe=os.path.join(home, os.path.basename(EXE)))
 
 
+# ---------------------------------------------------------------- keyboard
+
+def check_walked_to(game, room, what):
+    """Room painted and the marker around it."""
+    x, y = room_corner(room)
+
+    def there(s):
+        check(s.at(x, y) == WHITE, "%s: room %d not painted%s" % (what, room, game.exit_note()))
+        check_marker(s, x - 5, y - 4, what)
+    settled(there, 3.0)
+
+
+def wait_discovery_gone(game, timeout=4):
+    check(wait_until(lambda: not visible_windows(".*", DISCOVERY_SIZE), timeout),
+          "discovery window still open" + game.exit_note())
+
+
+def case_arrows_at_start(game):
+    game.wait_ready()
+    press_keys(game.main, "Down")
+    check_walked_to(game, 55, "Down at start-up")
+
+
+def case_arrows_after_button(game):
+    game.wait_ready()
+    click_button(CMD_STATUS)
+    found = wait_until(lambda: status_windows(game.main), 3)
+    check(found, "no status window" + game.exit_note())
+    _, (x, y, _, _, _) = found[0]
+    click_button(STATUS_OK, origin=(x, y))
+    check(wait_until(lambda: not status_windows(game.main), 3), "status window still open")
+    # A button with the keyboard focus, as a keyboard player leaves it.
+    press_keys(game.main, "Tab", "Tab", "Left")
+    check_walked_to(game, 44, "Left with a button focused")
+    check(not status_windows(game.main), "the arrow pressed a button")
+
+
+def main_buttons_enabled(s):
+    # A disabled button is filled flat with its disabled colour.
+    cx, cy = CMD_SHOP[0] + 8, CMD_SHOP[1] + CMD_SHOP[3] // 2
+    check(s.at(cx, cy) != (0xB9, 0xA2, 0x7A), "shop button still disabled")
+
+
+def fight_through(game):
+    """Into room 55 and its skeleton; returns when the fight is over."""
+    check(wait_until(lambda: visible_windows(".*", BATTLE_SIZE), 6, 0.05),
+          "no battle window" + game.exit_note())
+    settled(main_buttons_enabled, 90)
+    check(game.proc.poll() is None, "game ended in the fight" + game.exit_note())
+
+
+# The skeleton waits in both rooms beside the start, wherever the start-up
+# shuffle puts it.
+def case_space_after_fight(game):
+    game.wait_ready()
+    # The focus on 裝　備 while the fight disables it: Qt would hand it on
+    # to 退出, and Space would then quit.
+    press_keys(game.main, "Tab", "Down")
+    fight_through(game)
+    press_keys(game.main, "space")
+    time.sleep(1.0)
+    check(game.proc.poll() is None, "Space after the fight ended the game" + game.exit_note())
+    hub = visible_windows(TITLE_RE, HUB_SIZE)
+    check(hub, "Space after the fight did not press 裝　備, where the focus was")
+
+
+def case_arrows_after_fight(game):
+    game.wait_ready()
+    press_keys(game.main, "Down")
+    fight_through(game)
+    press_keys(game.main, "Left")  # 55 has no west door: a wall message
+    box, _ = wait_box(game)
+    press_keys(box, "Return")
+    check(wait_until(lambda: not visible_windows(BOX_RE), 3), "message box still open")
+    press_keys(game.main, "Up")
+    check_walked_to(game, 45, "Up after the fight")
+    check(game.proc.poll() is None, "game ended" + game.exit_note())
+
+
+def case_status_keys(game):
+    game.wait_ready()
+    for key in ("Escape", "Return"):
+        click_button(CMD_STATUS)
+        found = wait_until(lambda: status_windows(game.main), 3)
+        check(found, "no status window" + game.exit_note())
+        press_keys(found[0][0], key)
+        check(wait_until(lambda: not status_windows(game.main), 3),
+              "status window still open after %s" % key)
+        check(game.proc.poll() is None, "%s on the status window ended the game" % key
+              + game.exit_note())
+    press_keys(game.main, "Escape")
+    time.sleep(0.5)
+    check(game.proc.poll() is None, "Escape on the main window ended the game" + game.exit_note())
+
+
+def case_ctrl_q(game):
+    game.wait_ready()
+    press_keys(game.main, "q", "Escape", "Return", "space")  # none of them quits
+    time.sleep(0.5)
+    check(game.proc.poll() is None, "a stray key ended the game" + game.exit_note())
+    press_keys(game.main, "ctrl+q")
+    check_exit(game, True, 2, "Ctrl+Q")
+
+
+def notice_windows(main):
+    return [(w, g) for w, g in visible_windows(TITLE_RE, DISCOVERY_SIZE) if w != main]
+
+
+def case_notice_keys(game):
+    game.wait_ready()
+    # Zorvath waits south of the start (the start-up shuffle can only swap
+    # him with his twin), and each new game puts him back.
+    for key in ("Escape", "Return"):
+        press_keys(game.main, "Down")
+        found = wait_until(lambda: notice_windows(game.main), 5)
+        check(found, "no defeat notice" + game.exit_note())
+        time.sleep(0.3)
+        check(notice_windows(game.main), "the defeat notice closed by itself")
+        press_keys(found[0][0], key)
+        check(wait_until(lambda: not notice_windows(game.main), 3),
+              "defeat notice still open after %s" % key)
+        check(game.proc.poll() is None, "%s on the notice ended the game" % key
+              + game.exit_note())
+        check_walked_to(game, 45, "a new game after the notice")
+        check(visible_windows(TITLE_RE, MAIN_SIZE), "main window gone")
+
+
 CASES = [
     ("title_and_size", lambda n: Game(n), case_title_and_size),
     ("start_room", lambda n: Game(n), case_start_room),
@@ -569,6 +709,18 @@ CASES = [
      lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 4, 44: 4})), case_quit_during_dice),
     ("term_with_status_open", lambda n: Game(n), case_term_with_status_open),
     ("term_with_message_box", lambda n: Game(n), case_term_with_message_box),
+    ("arrows_at_start", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 1, 44: 1})),
+     case_arrows_at_start),
+    ("arrows_after_button", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 1, 44: 1})),
+     case_arrows_after_button),
+    ("space_after_fight", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 4, 44: 4})),
+     case_space_after_fight),
+    ("arrows_after_fight", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 4, 44: 4})),
+     case_arrows_after_fight),
+    ("status_keys", lambda n: Game(n), case_status_keys),
+    ("ctrl_q", lambda n: Game(n), case_ctrl_q),
+    ("notice_keys", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 7, 44: 7})),
+     case_notice_keys),
     ("missing_sound_file", missing_sound_game,
      lambda g: check_refusal(g, "missing sound file")),
     ("bad_dungeon_file", lambda n: Game(n, bytes(range(100))),

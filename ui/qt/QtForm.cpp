@@ -5,12 +5,17 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+
+#include "core/Texts.h"
 
 namespace ui {
 namespace {
@@ -31,7 +36,8 @@ QString FitText(QWidget& control, const QString& text, bool label)
     // box by a few pixels of empty line spacing.
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
-    const QRect room = label ? QRect(0, 0, control.width(), control.height() + 4)
+    const QRect inside = control.contentsRect();
+    const QRect room = label ? QRect(0, 0, inside.width(), inside.height() + 4)
                              : QRect(0, 0, control.width() - 6, control.height() - 2);
     auto fits = [&room, label](const QFont& f, const QString& t) {
         const QRect need = QFontMetrics(f).boundingRect(room, label ? Qt::TextWordWrap : 0, t);
@@ -72,6 +78,37 @@ QString FitText(QWidget& control, const QString& text, bool label)
     return text;
 }
 
+// ---- Labels: padding and type ---------------------------------------------
+
+// Text set against the window's own edge would touch its frame: such a
+// label keeps its text a few pixels in from that edge.
+void SetLabelPadding(QLabel& label, const QRect& box)
+{
+    constexpr int pad = 6;
+    label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 : 0, box.left() <= 0 ? 2 : 0, 0);
+}
+
+// A label whose text needs less height than its box sits in the middle of
+// it, clear of whatever borders the box above and below (the disclaimer
+// starts where the buttons end); a text ending in a line break keeps to the
+// top, as written. Small type is hinted to whole pixels, so dense
+// characters keep their strokes apart.
+void SetLabelType(QLabel& label, const QString& text)
+{
+    QString ink = text;
+    while (ink.endsWith('\n')) ink.chop(1);
+    QFont font = label.font();
+    if (font.pixelSize() <= 10) {
+        font.setHintingPreference(QFont::PreferFullHinting);
+        label.setFont(font);
+    }
+    const QRect inside = label.contentsRect();
+    const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
+    if (need.height() < inside.height() && ink.size() == text.size()) {
+        label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
 constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowCloseButtonHint |
                                    Qt::MSWindowsFixedSizeDialogHint;
@@ -84,6 +121,8 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr
     setWindowTitle(QString::fromStdString(layout.caption));
     setFixedSize(layout.clientWidth, layout.clientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the picture takes the keyboard focus off the buttons.
+    setFocusPolicy(Qt::ClickFocus);
     for (const ControlLayout& c : layout.controls) {
         const QRect box(c.left, c.top, c.width, c.height);
         const QString text = ToQt(c.text);
@@ -94,6 +133,7 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr
             button->setGeometry(box);
             button->setFocusPolicy(Qt::TabFocus);
             button->setText(FitText(*button, text, false));
+            button->installEventFilter(this);  // the window's keys come first
             QObject::connect(button, &QPushButton::clicked, this, [this, name = c.name] {
                 if (form_.onClick) form_.system().Guard([this, &name] { form_.onClick(name); });
             });
@@ -107,7 +147,9 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            SetLabelPadding(*label, box);
             FitText(*label, text, true);  // labels wrap by themselves
+            SetLabelType(*label, text);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
             label->setPalette(palette);
@@ -146,21 +188,108 @@ void FormWidget::mousePressEvent(QMouseEvent* event)
     });
 }
 
+// ---- Keyboard --------------------------------------------------------------
+// Every key of a game window is looked at here before the focused button
+// sees it: push buttons would take the arrows to move the focus, and would
+// ignore Enter outside a dialog class.
+
 void FormWidget::keyPressEvent(QKeyEvent* event)
 {
+    if (!HandleKey(*event)) QWidget::keyPressEvent(event);
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool FormWidget::HandleKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    QtWindowSystem& system = form_.system();
+    if (event.key() == Qt::Key_Q && held == Qt::ControlModifier) {
+        // Quitting on purpose: what the main window's close box does.
+        if (QWidget* main = system.MainWidget()) main->close();
+        return true;
+    }
+    if (held != Qt::NoModifier) return false;
+    if (Walk(event)) return true;
+    if (event.isAutoRepeat()) return false;
+    const bool isMain = system.MainWidget() == this;
+    switch (event.key()) {
+    case Qt::Key_Escape:
+        // As the close box, with the same right to refuse. Not on the main
+        // window: there a stray Escape would end the game.
+        if (isMain) return false;
+        close();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
+            focused != nullptr && focused->isEnabled() && focused->isVisible()) {
+            focused->click();
+            return true;
+        }
+        QPushButton* ok = OkButton();
+        if (ok == nullptr) return false;
+        if (ok->isVisibleTo(this)) {
+            if (ok->isEnabled()) ok->click();
+        } else {
+            close();  // a notice whose button was taken away: Enter closes it
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool FormWidget::Walk(const QKeyEvent& event)
+{
     std::optional<Key> key;
-    switch (event->key()) {
+    switch (event.key()) {
     case Qt::Key_Up: case Qt::Key_W: key = Key::Up; break;
     case Qt::Key_Right: case Qt::Key_D: key = Key::Right; break;
     case Qt::Key_Down: case Qt::Key_S: key = Key::Down; break;
     case Qt::Key_Left: case Qt::Key_A: key = Key::Left; break;
     default: break;
     }
-    if (!key || !form_.onKeyDown || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
+    if (!key || !form_.onKeyDown) return false;
+    // One press, one step: a held key would walk on through rooms and
+    // pauses with every repeat.
+    if (event.isAutoRepeat()) return true;
     form_.system().Guard([this, k = *key] { form_.onKeyDown(k); });
+    return true;
+}
+
+QPushButton* FormWidget::OkButton() const
+{
+    const QString ok = QString::fromUtf8(texts::OK.data(), static_cast<int>(texts::OK.size()));
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->text() == ok) return button;
+    }
+    return nullptr;
+}
+
+// Qt hands the focus of a control being disabled or hidden to the next
+// control in the tab chain: during a fight that is 退出, one Space away
+// from losing the game. The focus waits on the window itself instead and
+// goes back when the control does, unless the player has moved it since.
+void FormWidget::ControlLeaving(QWidget* control)
+{
+    if (focusWidget() != control) return;
+    focusReturnsTo_ = control;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void FormWidget::ControlReturning(QWidget* control)
+{
+    if (focusReturnsTo_ != control) return;
+    if (!control->isEnabled() || !control->isVisibleTo(this)) return;
+    focusReturnsTo_.clear();
+    if (focusWidget() == this || focusWidget() == nullptr) control->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWidget::closeEvent(QCloseEvent* event)
@@ -202,6 +331,12 @@ void QtForm::Load()
                                                layout_.background, layout_.textColor, pictures_, scale);
     }
     widget_->move(left_, top_);
+    if (onKeyDown) {
+        // The walking window starts with the focus on its map, not on its
+        // first button, and takes the map into its tab cycle.
+        widget_->setFocusPolicy(Qt::StrongFocus);
+        widget_->setFocus(Qt::OtherFocusReason);
+    }
     surface_->onChanged = [this] {
         if (widget_) widget_->update();
     };
@@ -259,9 +394,37 @@ void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
         QWidget* over = ownerWidget != nullptr ? ownerWidget : system_.MainWidget();
         if (over != nullptr && over != widget_) {
             const QRect frame = over->frameGeometry();
-            widget_->move(frame.center() - QPoint(widget_->width() / 2, widget_->height() / 2));
+            widget_->move(Cascaded(frame.center() - QPoint(widget_->width() / 2, widget_->height() / 2)));
         }
     }
+}
+
+// Windows the game does not place open offset from one another, so a
+// second department never hides the first; the offset stays on the screen.
+QPoint QtForm::Cascaded(QPoint at) const
+{
+    constexpr int step = 28;
+    std::vector<QPoint> taken;
+    for (const QtForm* other : system_.Forms()) {
+        if (other != this && other->IsVisible() && !other->WasPlaced()) taken.push_back(other->widget()->pos());
+    }
+    const QScreen* screen = widget_->screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+    // Windows of nearly one size centre within a pixel or two of each other.
+    auto covered = [&taken](QPoint p) {
+        return std::any_of(taken.begin(), taken.end(), [p](QPoint t) {
+            return std::abs(t.x() - p.x()) < step && std::abs(t.y() - p.y()) < step;
+        });
+    };
+    for (int tries = 0; tries < 8 && covered(at); ++tries) {
+        at += QPoint(step, step);
+        if (room.isValid()) {
+            const QSize size = widget_->frameGeometry().size();
+            at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())));
+            at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+        }
+    }
+    return at;
 }
 
 void QtForm::ShowModeless(Form* owner)
@@ -291,7 +454,11 @@ QWidget* QtForm::Control(std::string_view name) const
 void QtForm::SetEnabled(std::string_view control, bool enabled)
 {
     Load();
-    if (QWidget* w = Control(control)) w->setEnabled(enabled);
+    if (QWidget* w = Control(control)) {
+        if (!enabled) widget_->ControlLeaving(w);
+        w->setEnabled(enabled);
+        if (enabled) widget_->ControlReturning(w);
+    }
 }
 
 bool QtForm::IsEnabled(std::string_view control) const
@@ -304,7 +471,9 @@ void QtForm::SetVisible(std::string_view control, bool visible)
 {
     Load();
     if (QWidget* w = Control(control)) {
+        if (!visible) widget_->ControlLeaving(w);
         w->setVisible(visible);
+        if (visible) widget_->ControlReturning(w);
     } else if (auto it = widget_->shapes.find(control); it != widget_->shapes.end()) {
         it->second.visible = visible;
         widget_->update();

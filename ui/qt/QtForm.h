@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPushButton;
+
 #include <map>
 #include <memory>
 #include <string>
@@ -29,14 +31,25 @@ public:
     std::map<std::string, QWidget*, std::less<>> controls;
     std::map<std::string, Shape, std::less<>> shapes;
 
+    // Keyboard focus around a control that is about to be disabled or
+    // hidden, and that is enabled or shown again.
+    void ControlLeaving(QWidget* control);
+    void ControlReturning(QWidget* control);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool HandleKey(const QKeyEvent& event);
+    bool Walk(const QKeyEvent& event);
+    QPushButton* OkButton() const;
+
     QtForm& form_;
+    QPointer<QWidget> focusReturnsTo_;
 };
 
 class QtForm final : public Form {
@@ -63,10 +76,13 @@ public:
     QtSurface& qtSurface();
     const FormLayout& layout() const { return layout_; }
     QtWindowSystem& system() { return system_; }
+    // Placed by the game with Move, rather than by the window system.
+    bool WasPlaced() const { return placed_; }
 
 private:
     QWidget* Control(std::string_view name) const;
     void PrepareShow(Form* owner, Qt::WindowModality modality);
+    QPoint Cascaded(QPoint at) const;
 
     FormLayout layout_;
     QtWindowSystem& system_;

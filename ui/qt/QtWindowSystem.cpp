@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
@@ -26,7 +28,25 @@ extern "C" const char* __lsan_default_suppressions()
 
 namespace ui {
 
-QtWindowSystem::QtWindowSystem(const QtPictures& pictures) : pictures_(pictures) {}
+bool SetGameIcon(const QString& folder)
+{
+    if (!QGuiApplication::windowIcon().isNull()) return true;
+    QIcon icon;
+    for (const char* file : {"Icon.png", "Icon256.png"}) {
+        const QString path = QDir(folder).filePath(QString::fromLatin1(file));
+        if (QFileInfo::exists(path)) icon.addFile(path);
+    }
+    if (icon.isNull()) return false;
+    QGuiApplication::setWindowIcon(icon);
+    return true;
+}
+
+QtWindowSystem::QtWindowSystem(const QtPictures& pictures) : pictures_(pictures)
+{
+    // Installed, the desktop entry names the icon too; run from the build
+    // folder, only this gives the windows one.
+    SetGameIcon(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pictures")));
+}
 
 QtWindowSystem::~QtWindowSystem() = default;
 

@@ -4,6 +4,7 @@
 #include "ui/qt/QtPictures.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -14,6 +15,10 @@ class QEventLoop;
 namespace ui {
 
 class QtForm;
+
+// Gives every window the game's icon, from the pictures in `folder`, unless
+// the application has one already. False when there is none to be had.
+bool SetGameIcon(const QString& folder);
 
 // The game's windows on Qt Widgets. Waits are nested event loops woken by a
 // precise timer, so the windows stay live while the game pauses and the
@@ -42,6 +47,7 @@ public:
     // The first window made, which is the game's main window.
     QWidget* MainWidget() const;
 
+    const std::vector<QtForm*>& Forms() const { return forms_; }
     void Register(QtForm* form);
     void Unregister(QtForm* form);
 
