@@ -25,6 +25,10 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     // message boxes' "Gorvak" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
     const QDir home(QCoreApplication::applicationDirPath());
+    // The sound device and files load beside the windows' set-up; Form_Load
+    // waits for them before the main window shows.
+    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
+    sounds.StartLoading();
 
     ui::QtPictures pictures;
     QString missing;
@@ -42,7 +46,6 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     ui::QuitOnSignals(windows);
     ui::SystemClock clock;
     ui::StdRandom random;
-    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
 
     frmGorvak game(Services{windows, clock, random, sounds});
     if (onMainWindow) {
