@@ -1,13 +1,12 @@
 // The honest yardstick: a bare Qt window of the main window's size showing
-// just its nine captions, at their places, in the bundled font. Whatever
-// shows Chinese text in a window pays this much; the game is measured
-// against it as well as against an empty window.
+// just its nine captions, at their places, in the bundled font loaded as
+// the game loads it. Whatever shows Chinese text in a window pays this
+// much; the game is measured against it as well as against an empty window.
 #include "FirstPaint.h"
 #include "core/Texts.h"
+#include "ui/qt/GameFont.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -25,12 +24,7 @@ QString Text(std::string_view text)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-    const int id = QFontDatabase::addApplicationFont(fonts.filePath(QStringLiteral("NotoSansCJKhk-Game.otf")));
-    if (id < 0) return 1;
-    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
-    font.setPixelSize(12);
-    QGuiApplication::setFont(font);
+    if (!ui::LoadGameFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"))) return 1;
 
     QWidget window;
     window.setWindowTitle(Text(texts::Caption));
