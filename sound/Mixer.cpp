@@ -35,7 +35,8 @@ std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_Au
     return clip;
 }
 
-Mixer::Mixer(int voices, int channels) : voices_(static_cast<std::size_t>(voices)), channels_(channels)
+Mixer::Mixer(int voices, int channels, std::size_t bufferSamples)
+    : voices_(static_cast<std::size_t>(voices)), sum_(bufferSamples), channels_(channels)
 {
     if (voices < 1 || channels < 1) throw std::invalid_argument("Mixer: no voices or no channels");
 }

@@ -24,7 +24,9 @@ std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_Au
 class Mixer {
 public:
     // `channels` samples to a frame, interleaved, the same for every clip.
-    Mixer(int voices, int channels);
+    // `bufferSamples`, the device's buffer, is set aside at once, so the
+    // audio callback never allocates.
+    Mixer(int voices, int channels, std::size_t bufferSamples = 0);
 
     void SetClip(int voice, Clip clip);
     // One voice per clip, so an effect never overlaps itself. `restart`

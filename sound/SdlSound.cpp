@@ -66,7 +66,7 @@ bool SdlSound::OpenDevice()
         lastError_ = SDL_GetError();
         return false;
     }
-    mixer_.emplace(SoundCount, have.channels);
+    mixer_.emplace(SoundCount, have.channels, std::size_t{have.samples} * have.channels);
     deviceRate_ = have.freq;
     return true;
 }

@@ -161,6 +161,14 @@ TEST(Mixer, ATornLastFrameIsDropped)
     EXPECT_EQ(MixOut(mixer, 6), (Samples{1, 2, 1, 2, 1, 2}));
 }
 
+TEST(Mixer, ABufferLargerThanTheOneSetAsideStillMixesWhole)
+{
+    Mixer mixer(1, 1, 2);
+    mixer.SetClip(0, {1, 2, 3, 4, 5});
+    mixer.Play(0, false, false);
+    EXPECT_EQ(MixOut(mixer, 6), (Samples{1, 2, 3, 4, 5, 0}));
+}
+
 TEST(Mixer, AnEffectWithoutAClipStaysSilent)
 {
     Mixer mixer(2, 1);
