@@ -26,6 +26,10 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     // message boxes' "Gorvak" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
     const QDir home(QString::fromStdString(GameDataFolder().string()));
+    // The sound device and files load beside the windows' set-up; Form_Load
+    // waits for them before the main window shows.
+    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
+    sounds.StartLoading();
 
     ui::QtPictures pictures;
     QString missing;
@@ -43,7 +47,6 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     ui::QuitOnSignals(windows);
     ui::SystemClock clock;
     ui::StdRandom random;
-    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
 
     frmGorvak game(Services{windows, clock, random, sounds});
     if (onMainWindow) {

@@ -1,6 +1,6 @@
 // Time from a map click to the walking sound's first samples reaching the
 // mixer: a real mouse event into the real main window, the real sound
-// library (dummy driver), and the mixer's own per-channel callback.
+// device (dummy driver), and the mixer's count of the frames it has mixed.
 #include "BenchGame.h"
 #include "core/frmGorvak.h"
 #include "sound/SdlSound.h"
@@ -11,14 +11,11 @@
 #include "ui/qt/QtPictures.h"
 #include "ui/qt/QtWindowSystem.h"
 
-#include <SDL_mixer.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -26,19 +23,11 @@
 
 namespace {
 
-std::atomic<long long> g_firstSamples{0};
-
 long long NowNs()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-void OnSamples(int, void*, int, void*)
-{
-    long long none = 0;
-    g_firstSamples.compare_exchange_strong(none, NowNs());
 }
 
 }  // namespace
@@ -58,26 +47,24 @@ int main(int argc, char* argv[])
         StartShown(game);
         game.Delay(0.3);
         QWidget* window = static_cast<ui::QtForm&>(game.form()).widget();
-        const int walk = static_cast<int>(sound::Sound::sndWalk);
         for (int trial = 0; trial < 25; ++trial) {
             game.stats.CurrentRoom = 45;
             game.stats.Attack = 100;
             game.stats.Pies = 9;  // no low-pie warning window in the way
             game.RoomItem.fill(ItemNone);
             random.PushDraw(10, 0);  // nothing turns up: no pause after the step
-            Mix_HaltChannel(walk);
-            Mix_UnregisterAllEffects(walk);
-            g_firstSamples = 0;
-            Mix_RegisterEffect(walk, OnSamples, nullptr, nullptr);
+            while (sounds.IsPlaying(sound::Sound::sndWalk)) game.Delay(0.01);  // a fresh start
             const QPointF at(342, 286);  // room 55, through room 45's south door
             QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton,
                               Qt::LeftButton, Qt::NoModifier);
             const long long clicked = NowNs();
             QCoreApplication::sendEvent(window, &press);
-            for (int i = 0; i < 500 && g_firstSamples == 0; ++i) {
-                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            long long firstSamples = 0;
+            for (int i = 0; i < 5000 && firstSamples == 0; ++i) {
+                if (sounds.FramesMixed(sound::Sound::sndWalk) > 0) firstSamples = NowNs();
+                else std::this_thread::sleep_for(std::chrono::microseconds(100));
             }
-            if (g_firstSamples != 0) ms.push_back((g_firstSamples - clicked) / 1e6);
+            if (firstSamples != 0) ms.push_back((firstSamples - clicked) / 1e6);
             game.Delay(0.05);
         }
     });

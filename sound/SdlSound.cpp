@@ -1,79 +1,140 @@
 #include "sound/SdlSound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 namespace sound {
+
+namespace {
+
+// The effects' own format: no conversion at all where the device agrees.
+constexpr int EffectRate = 22050;
+constexpr int EffectChannels = 1;
+// 256 frames at 22050 Hz is 11.6 ms a buffer: a click is heard within one.
+constexpr Uint16 BufferFrames = 256;
+
+}  // namespace
 
 SdlSound::SdlSound(std::filesystem::path audioFolder) : folder_(std::move(audioFolder)) {}
 
 SdlSound::~SdlSound()
 {
-    if (audioOpen_) {
-        Mix_HaltChannel(-1);
-        for (Mix_Chunk*& chunk : buffers_) {
-            if (chunk != nullptr) Mix_FreeChunk(chunk);
-            chunk = nullptr;
-        }
-        Mix_CloseAudio();
-    }
-    if (sdlStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (loader_.joinable()) loader_.join();
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
+    if (driverStarted_) SDL_AudioQuit();
 }
 
-bool SdlSound::InitSoundDevice()
+void SdlSound::StartLoading()
 {
-    // SDL would otherwise take over SIGINT and SIGTERM, and the game would
-    // no longer end when asked to.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        lastError_ = SDL_GetError();
-        return false;
-    }
-    sdlStarted_ = true;
-    // A small buffer keeps the delay from a click to the first samples short.
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 256) != 0) {
-        lastError_ = Mix_GetError();
-        return false;
-    }
-    audioOpen_ = true;
-    Mix_AllocateChannels(SoundCount);
-    return true;
-}
-
-Mix_Chunk* SdlSound::LoadSoundFile(const std::filesystem::path& path)
-{
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-    if (chunk == nullptr) lastError_ = path.string() + ": " + Mix_GetError();
-    return chunk;
+    if (loader_.joinable() || result_) return;
+    loader_ = std::thread([this] { result_ = Load(); });
 }
 
 LoadResult SdlSound::LoadSounds()
 {
-    if (!InitSoundDevice()) return LoadResult::DeviceFailed;
-    for (int i = 0; i < SoundCount; ++i) {
-        buffers_[i] = LoadSoundFile(folder_ / std::string(SoundFiles[i]));
-        if (buffers_[i] == nullptr) return LoadResult::FileMissing;
+    if (loader_.joinable()) loader_.join();
+    if (!result_) result_ = Load();
+    return *result_;
+}
+
+bool SdlSound::OpenDevice()
+{
+    // SDL would otherwise take over SIGINT and SIGTERM, and the game would
+    // no longer end when asked to.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The audio part alone: SDL_Init would first look for a D-Bus session
+    // (and start one) for nothing the game uses. The driver is the first
+    // that works, or the one SDL_AUDIODRIVER names.
+    if (SDL_AudioInit(nullptr) != 0) {
+        lastError_ = SDL_GetError();
+        return false;
     }
+    driverStarted_ = true;
+    SDL_AudioSpec want{};
+    want.freq = EffectRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = EffectChannels;
+    want.samples = BufferFrames;
+    want.callback = &SdlSound::Callback;
+    want.userdata = this;
+    SDL_AudioSpec have{};
+    // Any rate and channel count the device prefers: the effects are
+    // converted to it once, below. The sample format is always ours (SDL
+    // converts in its own thread if the hardware's differs).
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
+                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (device_ == 0) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    mixer_.emplace(SoundCount, have.channels, std::size_t{have.samples} * have.channels);
+    deviceRate_ = have.freq;
+    return true;
+}
+
+LoadResult SdlSound::Load()
+{
+    if (!OpenDevice()) return LoadResult::DeviceFailed;
+    for (int i = 0; i < SoundCount; ++i) {
+        const std::filesystem::path path = folder_ / std::string(SoundFiles[static_cast<std::size_t>(i)]);
+        SDL_AudioSpec spec{};
+        Uint8* data = nullptr;
+        Uint32 length = 0;
+        if (SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) {
+            lastError_ = path.string() + ": " + SDL_GetError();
+            return LoadResult::FileMissing;
+        }
+        std::optional<Clip> clip = ConvertClip({data, length}, spec, mixer_->Channels(), deviceRate_);
+        SDL_FreeWAV(data);
+        if (!clip) {
+            lastError_ = path.string() + ": " + SDL_GetError();
+            return LoadResult::FileMissing;
+        }
+        // The device is still paused: nothing mixes yet.
+        mixer_->SetClip(i, std::move(*clip));
+    }
+    SDL_PauseAudioDevice(device_, 0);
     return LoadResult::Loaded;
+}
+
+bool SdlSound::Ready() const
+{
+    // Until LoadSounds has waited for the loading thread, its results are
+    // not this thread's to read.
+    return !loader_.joinable() && result_ == LoadResult::Loaded;
+}
+
+void SdlSound::Callback(void* self, Uint8* stream, int length)
+{
+    // SDL holds the device's lock while this runs.
+    auto* sound = static_cast<SdlSound*>(self);
+    sound->mixer_->Mix({reinterpret_cast<std::int16_t*>(stream),
+                        static_cast<std::size_t>(length) / sizeof(std::int16_t)});
 }
 
 void SdlSound::PlaySoundEffect(Sound sound, bool StopFirst, bool LoopIt)
 {
-    const int channel = static_cast<int>(sound);
-    Mix_Chunk* chunk = buffers_.at(channel);
-    if (!audioOpen_ || chunk == nullptr) return;
-    if (StopFirst) {
-        Mix_HaltChannel(channel);
-    } else if (Mix_Playing(channel) != 0) {
-        return;  // still sounding: let it go on
-    }
-    // In SDL_mixer 0 loops means "once" and -1 "for ever".
-    Mix_PlayChannel(channel, chunk, LoopIt ? -1 : 0);
+    if (!Ready()) return;
+    SDL_LockAudioDevice(device_);
+    mixer_->Play(static_cast<int>(sound), StopFirst, LoopIt);
+    SDL_UnlockAudioDevice(device_);
 }
 
 bool SdlSound::IsPlaying(Sound sound) const
 {
-    return audioOpen_ && Mix_Playing(static_cast<int>(sound)) != 0;
+    if (!Ready()) return false;
+    SDL_LockAudioDevice(device_);
+    const bool playing = mixer_->IsPlaying(static_cast<int>(sound));
+    SDL_UnlockAudioDevice(device_);
+    return playing;
+}
+
+long SdlSound::FramesMixed(Sound sound) const
+{
+    if (!Ready()) return 0;
+    SDL_LockAudioDevice(device_);
+    const long frames = mixer_->FramesMixed(static_cast<int>(sound));
+    SDL_UnlockAudioDevice(device_);
+    return frames;
 }
 
 }  // namespace sound

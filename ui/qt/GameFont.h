@@ -12,10 +12,4 @@ inline constexpr int GamePixelSize = 12;
 
 }  // namespace ui
 
-namespace ui {
-
-// Buttons and message boxes in the colours of the game's pictures: dark
-// wood, parchment and brass.
-void ApplyGameStyle();
-
-}  // namespace ui
+#include "ui/qt/GameStyle.h"  // ApplyGameStyle, the look that goes with it

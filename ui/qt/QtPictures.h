@@ -9,9 +9,10 @@
 
 namespace ui {
 
-// Every picture of the game. Load checks them all at start-up (present,
-// readable, the right size); each is decoded the first time it is painted,
-// so the main window shows without waiting for pictures it does not need yet.
+// Every picture of the game. Load checks them all at start-up (present, a
+// PNG, the right size) from their headers alone; each is decoded the first
+// time it is painted, so the main window shows without waiting for
+// pictures it does not need yet.
 class QtPictures final : public PictureSource {
 public:
     // False (and the first bad file in `missing`) when a picture cannot be
@@ -19,6 +20,10 @@ public:
     bool Load(const QString& folder, QString* missing = nullptr);
     const QImage& Image(Picture p) const;
     Color PixelOf(Picture p, int x, int y) const override;
+    // Paints a window's background over all of `target`: the picture at the
+    // top left, its bottom-left colour beyond it. Decoded straight into the
+    // target where it can be, so a large background is never held twice.
+    void PaintBackground(Picture p, QImage& target) const;
 
 private:
     std::array<QString, PictureCount> paths_;

@@ -64,10 +64,7 @@ void QtSurface::Clear()
 {
     // Where the window is larger than its picture, the picture's bottom-left
     // colour carries on.
-    const QImage& picture = pictures_.Image(background_);
-    image_.fill(picture.pixel(0, picture.height() - 1));
-    QPainter painter(&image_);
-    painter.drawImage(0, 0, picture);
+    pictures_.PaintBackground(background_, image_);
     Changed();
 }
 

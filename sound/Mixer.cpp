@@ -1,0 +1,102 @@
+#include "sound/Mixer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+namespace sound {
+
+std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_AudioSpec& from,
+                                int outChannels, int outRate)
+{
+    SDL_AudioCVT cvt;
+    const int built = SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, AUDIO_S16SYS,
+                                        static_cast<Uint8>(outChannels), outRate);
+    if (built < 0 || data.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 8)) {
+        return std::nullopt;
+    }
+    const int length = static_cast<int>(data.size());
+    std::vector<std::uint8_t> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
+    if (length > 0) std::memcpy(work.data(), data.data(), data.size());
+    int converted = length;
+    if (built > 0 && length > 0) {
+        cvt.buf = work.data();
+        cvt.len = length;
+        if (SDL_ConvertAudio(&cvt) != 0) return std::nullopt;
+        converted = cvt.len_cvt;
+    }
+    // Whole frames only: a torn last frame would swap the channels of every
+    // later play of a looping clip.
+    const std::size_t frameBytes = sizeof(std::int16_t) * static_cast<std::size_t>(outChannels);
+    const std::size_t frames = static_cast<std::size_t>(converted) / frameBytes;
+    Clip clip(frames * static_cast<std::size_t>(outChannels));
+    std::memcpy(clip.data(), work.data(), frames * frameBytes);
+    return clip;
+}
+
+Mixer::Mixer(int voices, int channels, std::size_t bufferSamples)
+    : voices_(static_cast<std::size_t>(voices)), sum_(bufferSamples), channels_(channels)
+{
+    if (voices < 1 || channels < 1) throw std::invalid_argument("Mixer: no voices or no channels");
+}
+
+Mixer::Voice& Mixer::At(int voice) { return voices_.at(static_cast<std::size_t>(voice)); }
+const Mixer::Voice& Mixer::At(int voice) const { return voices_.at(static_cast<std::size_t>(voice)); }
+
+void Mixer::SetClip(int voice, Clip clip)
+{
+    Voice& v = At(voice);
+    clip.resize(clip.size() - clip.size() % static_cast<std::size_t>(channels_));
+    v = Voice{};
+    v.clip = std::move(clip);
+}
+
+void Mixer::Play(int voice, bool restart, bool loop)
+{
+    Voice& v = At(voice);
+    if (v.clip.empty()) return;
+    if (v.playing && !restart) return;  // still sounding: let it go on
+    v.position = 0;
+    v.framesMixed = 0;
+    v.playing = true;
+    v.loop = loop;
+}
+
+bool Mixer::IsPlaying(int voice) const { return At(voice).playing; }
+
+long Mixer::FramesMixed(int voice) const { return At(voice).framesMixed; }
+
+void Mixer::StopAll()
+{
+    for (Voice& v : voices_) v.playing = false;
+}
+
+void Mixer::Mix(std::span<std::int16_t> out)
+{
+    const std::size_t samples = out.size() - out.size() % static_cast<std::size_t>(channels_);
+    if (sum_.size() < samples) sum_.resize(samples);
+    std::fill_n(sum_.begin(), samples, 0);
+    for (Voice& v : voices_) {
+        std::size_t done = 0;
+        while (v.playing && done < samples) {
+            const std::size_t n = std::min(samples - done, v.clip.size() - v.position);
+            for (std::size_t i = 0; i < n; ++i) sum_[done + i] += v.clip[v.position + i];
+            done += n;
+            v.position += n;
+            v.framesMixed += static_cast<long>(n) / channels_;
+            if (v.position == v.clip.size()) {
+                v.position = 0;
+                v.playing = v.loop;
+            }
+        }
+    }
+    constexpr std::int32_t low = std::numeric_limits<std::int16_t>::min();
+    constexpr std::int32_t high = std::numeric_limits<std::int16_t>::max();
+    for (std::size_t i = 0; i < samples; ++i) {
+        out[i] = static_cast<std::int16_t>(std::clamp(sum_[i], low, high));
+    }
+    std::fill(out.begin() + static_cast<std::ptrdiff_t>(samples), out.end(), std::int16_t{0});
+}
+
+}  // namespace sound

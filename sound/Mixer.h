@@ -1,0 +1,65 @@
+// The voices behind the eleven effects, mixed into the device's buffer.
+// No device here: the device layer calls Mix from its audio callback and
+// everything else with its audio lock held, so this needs no locking.
+#pragma once
+
+#include <SDL_audio.h>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace sound {
+
+// Interleaved signed 16-bit samples in the device's channel count and rate.
+using Clip = std::vector<std::int16_t>;
+
+// A decoded sound in its file's format, converted once to the output's
+// (always signed 16-bit, native order): nothing converts while playing.
+// Nothing when SDL cannot convert between the two.
+std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_AudioSpec& from,
+                                int outChannels, int outRate);
+
+class Mixer {
+public:
+    // `channels` samples to a frame, interleaved, the same for every clip.
+    // `bufferSamples`, the device's buffer, is set aside at once, so the
+    // audio callback never allocates.
+    Mixer(int voices, int channels, std::size_t bufferSamples = 0);
+
+    void SetClip(int voice, Clip clip);
+    // One voice per clip, so an effect never overlaps itself. `restart`
+    // starts it again from its beginning; otherwise a voice still sounding
+    // goes on, and one that has ended starts from its beginning.
+    void Play(int voice, bool restart, bool loop);
+    bool IsPlaying(int voice) const;
+    // Frames of the current play already mixed: 0 until the first samples
+    // have gone out.
+    long FramesMixed(int voice) const;
+    void StopAll();
+
+    // Fills `out` (whole frames) with the sum of every sounding voice,
+    // clipped to the sample range; silence when none sounds.
+    void Mix(std::span<std::int16_t> out);
+
+    int Channels() const { return channels_; }
+
+private:
+    struct Voice {
+        Clip clip;
+        std::size_t position = 0;  // in samples
+        long framesMixed = 0;
+        bool playing = false;
+        bool loop = false;
+    };
+
+    Voice& At(int voice);
+    const Voice& At(int voice) const;
+
+    std::vector<Voice> voices_;
+    std::vector<std::int32_t> sum_;
+    int channels_;
+};
+
+}  // namespace sound
