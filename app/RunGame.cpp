@@ -1,6 +1,7 @@
 #include "app/RunGame.h"
 
 #include "core/Texts.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "sound/SdlSound.h"
 #include "ui/Clock.h"
@@ -38,7 +39,7 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     }
 
     ui::ApplyGameStyle();
-    ui::QtWindowSystem windows(pictures);
+    ui::QtWindowSystem windows(pictures, GameSystemTexts());
     ui::QuitOnSignals(windows);
     ui::SystemClock clock;
     ui::StdRandom random;

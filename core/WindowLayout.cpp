@@ -17,6 +17,12 @@ ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
     return layout;
 }
 
+ui::SystemTexts GameSystemTexts()
+{
+    return {std::string(texts::MessageBoxCaption), std::string(texts::OK),
+            std::string(texts::UnexpectedError)};
+}
+
 ui::ControlLayout OkButton(int left, int top)
 {
     return {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33};

@@ -3,6 +3,7 @@
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
+#include "dungeon/Grid.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
 #include "town/frmHealth.h"
@@ -96,17 +97,15 @@ void frmGorvak::InitObjects()
 {
     // The picture stores are not controls here, so there is nothing to hide.
     form_->Load();
-    form_->Move(Twips(200), Twips(200));
+    form_->Move(TwipsToPixels(200), TwipsToPixels(200));
 }
 
 void frmGorvak::BlinkRoom(Int16 Room)
 {
-    Int16 X = 0;
-    Int16 Y = 0;
-    GetPixelXY(Room, X, Y);
-    DrawCircle(static_cast<Int16>(X + 16), static_cast<Int16>(Y + 16), ui::White);
+    const grid::Point centre = grid::CellCentre(Room);
+    DrawCircle(static_cast<Int16>(centre.x), static_cast<Int16>(centre.y), ui::White);
     Delay(0.001);
-    DrawCircle(static_cast<Int16>(X + 16), static_cast<Int16>(Y + 16), EmptyCellGrey);
+    DrawCircle(static_cast<Int16>(centre.x), static_cast<Int16>(centre.y), EmptyCellGrey);
 }
 
 void frmGorvak::ShuffleRooms()
@@ -115,11 +114,8 @@ void frmGorvak::ShuffleRooms()
     Shuffling = true;
     for (Int16 i = 0; i < RoomCount; ++i) {
         if (RoomType.at(i) == 0) continue;
-        Int16 j = 0;
-        do {
-            j = static_cast<Int16>(Draw(RoomCount, Rnd(), 0));
-        } while (RoomType.at(j) == 0);
-        if (i != StartRoom && j != StartRoom) {
+        const Int16 j = AnyRoom(RoomType, [this] { return Rnd(); });
+        if (ShuffleSwaps(i, j)) {
             BlinkRoom(i);
             BlinkRoom(j);
             std::swap(RoomItem.at(i), RoomItem.at(j));
@@ -142,12 +138,10 @@ void frmGorvak::Form_MouseDown(int /*Button*/, float X, float Y)
 
 void frmGorvak::Form_KeyDown(ui::Key key)
 {
-    constexpr std::array<std::array<int, 2>, 4> step = {{{0, -44}, {44, 0}, {0, 44}, {-44, 0}}};
-    const auto [dx, dy] = step[static_cast<std::size_t>(key)];
-    Int16 X = 0;
-    Int16 Y = 0;
-    GetPixelXY(stats.CurrentRoom, X, Y);
-    Form_MouseDown(1, static_cast<float>(X + 16 + dx), static_cast<float>(Y + 16 + dy));
+    // The keys are declared in the directions' order: up is north.
+    const grid::Point step = grid::Step(static_cast<Direction>(key));
+    const grid::Point centre = grid::CellCentre(stats.CurrentRoom);
+    Form_MouseDown(1, static_cast<float>(centre.x + step.x), static_cast<float>(centre.y + step.y));
 }
 
 bool frmGorvak::Form_QueryUnload()

@@ -1,11 +1,15 @@
 // The main window and the game it owns. Its variables are the state of
-// play; its methods are the game's operations, each defined in the folder of
-// its subsystem:
-//   core/        start-up, the main window's events and buttons
-//   dungeon/     InitGame and the room model, the map drawing
-//   exploration/ movement, room events, the charm move and teleport, status
-//   combat/      dice and battle, the skeleton, the endings
-//   town/        the shop windows (their own classes)
+// play; its methods are the game's operations as glue: each asks the rules
+// (dungeon/Grid.h, exploration/Finds.h, combat/Duel.h, town/Wares.h) for the
+// outcome of one step, then paints, plays, pauses and checks GameNumber().
+// The bodies sit beside their subsystem's rules:
+//   core/frmGorvak.cpp                start-up, the main window's events and buttons
+//   dungeon/frmGorvakMap.cpp          a new game, the map drawing
+//   exploration/frmGorvakWalk.cpp     walking, the charm move and teleport
+//   exploration/frmGorvakRooms.cpp    room events, the pause, the serum
+//   exploration/frmDiscovery.cpp      ShowDiscovery; frmStatus.cpp cmdStatus_Click
+//   combat/frmBattle.cpp              dice and the duel; frmGorvakFights.cpp the rest
+//   town/frmShoppe.cpp                cmdShop_Click
 #pragma once
 
 #include "core/Module1.h"
@@ -44,7 +48,7 @@ struct Services {
 inline constexpr ui::Color EmptyCellGrey = ui::RGB(168, 168, 168);
 inline constexpr ui::Color MarkerYellow = ui::RGB(255, 255, 0);
 inline constexpr int TwipsPerPixel = 15;
-constexpr int Twips(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
 
 class frmGorvak {
 public:
@@ -127,13 +131,13 @@ public:
 
     // The windows.
     ui::Form& form() { return *form_; }
-    frmStatus& Status() { return *status_; }
-    frmDiscovery& Discovery() { return *discovery_; }
-    frmBattle& Battle() { return *battle_; }
-    frmShoppe& Shoppe() { return *shoppe_; }
-    frmHealth& Health() { return *health_; }
-    frmMagic& Magic() { return *magic_; }
-    frmWeapons& Weapons() { return *weapons_; }
+    frmStatus& StatusWindow() { return *status_; }
+    frmDiscovery& DiscoveryWindow() { return *discovery_; }
+    frmBattle& BattleWindow() { return *battle_; }
+    frmShoppe& ShoppeWindow() { return *shoppe_; }
+    frmHealth& HealthWindow() { return *health_; }
+    frmMagic& MagicWindow() { return *magic_; }
+    frmWeapons& WeaponsWindow() { return *weapons_; }
 
     Services& services() { return services_; }
     ui::WindowSystem& windows() { return services_.windows; }

@@ -142,17 +142,17 @@ private:
 
     ui::FakeForm& Main() const { return Fake(game_->form()); }
     static ui::FakeForm& Fake(ui::Form& form) { return static_cast<ui::FakeForm&>(form); }
-    ui::FakeForm& Status() const { return Fake(game_->Status().form()); }
-    ui::FakeForm& Discovery() const { return Fake(game_->Discovery().form()); }
-    ui::FakeForm& Battle() const { return Fake(game_->Battle().form()); }
-    ui::FakeForm& Hub() const { return Fake(game_->Shoppe().form()); }
-    ui::FakeForm& Health() const { return Fake(game_->Health().form()); }
-    ui::FakeForm& Magic() const { return Fake(game_->Magic().form()); }
-    ui::FakeForm& Weapons() const { return Fake(game_->Weapons().form()); }
+    ui::FakeForm& StatusWindow() const { return Fake(game_->StatusWindow().form()); }
+    ui::FakeForm& DiscoveryWindow() const { return Fake(game_->DiscoveryWindow().form()); }
+    ui::FakeForm& BattleWindow() const { return Fake(game_->BattleWindow().form()); }
+    ui::FakeForm& Hub() const { return Fake(game_->ShoppeWindow().form()); }
+    ui::FakeForm& HealthWindow() const { return Fake(game_->HealthWindow().form()); }
+    ui::FakeForm& MagicWindow() const { return Fake(game_->MagicWindow().form()); }
+    ui::FakeForm& WeaponsWindow() const { return Fake(game_->WeaponsWindow().form()); }
     std::array<ui::FakeForm*, 8> Forms() const
     {
-        return {&Main(),  &Status(), &Discovery(), &Battle(),
-                &Hub(),   &Health(), &Magic(),     &Weapons()};
+        return {&Main(),  &StatusWindow(), &DiscoveryWindow(), &BattleWindow(),
+                &Hub(),   &HealthWindow(), &MagicWindow(),     &WeaponsWindow()};
     }
 
     void ScheduleTimed(double delay)
@@ -176,7 +176,7 @@ private:
 
     void OnModal(ui::FakeForm& form)
     {
-        const bool status = &form == &Status();
+        const bool status = &form == &StatusWindow();
         statusModals_ += status ? 1 : 0;
         Check(status ? "status window up" : "modal notice up");
         if (!failed_ && depth_ < kMaxDepth) {
@@ -276,7 +276,7 @@ private:
     {
         Stats& s = game_->stats;
         if (!s.HasBrew && s.Gold >= 80 && Chance(0.8)) {
-            if (Magic().IsVisible()) return Press(Magic(), "cmdBrew");
+            if (MagicWindow().IsVisible()) return Press(MagicWindow(), "cmdBrew");
             if (Hub().IsVisible()) return Press(Hub(), "cmdMagic");
             Note("cmdShop");
             Main().Click("cmdShop");
@@ -387,17 +387,17 @@ private:
     {
         switch (Pick(0, 3)) {
         case 0: return Press(Hub(), OneOf(std::array{"cmdHealth", "cmdMagic", "cmdWeapon"}));
-        case 1: return Press(Health(), OneOf(std::array{"cmdPie", "cmdLodge", "cmdDoctor"}));
-        case 2: return Press(Magic(), OneOf(std::array{"cmdSpell", "cmdAdvice", "cmdBrew"}));
-        default: return Press(Weapons(), OneOf(std::array{"cmdClub", "cmdKnife", "cmdSword"}));
+        case 1: return Press(HealthWindow(), OneOf(std::array{"cmdPie", "cmdLodge", "cmdDoctor"}));
+        case 2: return Press(MagicWindow(), OneOf(std::array{"cmdSpell", "cmdAdvice", "cmdBrew"}));
+        default: return Press(WeaponsWindow(), OneOf(std::array{"cmdClub", "cmdKnife", "cmdSword"}));
         }
     }
 
     void Dialog()
     {
-        ui::FakeForm& form = *OneOf(std::array{&Discovery(), &Battle(), &Status(), &Hub(),
-                                                &Health(), &Magic(), &Weapons()});
-        const bool hasOK = &form == &Discovery() || &form == &Battle() || &form == &Status();
+        ui::FakeForm& form = *OneOf(std::array{&DiscoveryWindow(), &BattleWindow(), &StatusWindow(), &Hub(),
+                                                &HealthWindow(), &MagicWindow(), &WeaponsWindow()});
+        const bool hasOK = &form == &DiscoveryWindow() || &form == &BattleWindow() || &form == &StatusWindow();
         if (hasOK && Chance(0.5)) {
             Press(form, "cmdOK");
         } else {
@@ -559,8 +559,8 @@ private:
             Expect(windows_.Find(names[i]) == forms[i], where, std::string("window ") + names[i]);
         }
         Expect(Main().IsVisible(), where, "the main window is not showing");
-        Expect(!Status().IsLoaded() || statusModals_ > 0, where, "the status window is open outside its modal run");
-        Expect(!Battle().IsLoaded() || Battle().IsEnabled("cmdOK") || game_->Battling, where,
+        Expect(!StatusWindow().IsLoaded() || statusModals_ > 0, where, "the status window is open outside its modal run");
+        Expect(!BattleWindow().IsLoaded() || BattleWindow().IsEnabled("cmdOK") || game_->Battling, where,
                "a battle window without a battle");
         const bool buttons = Main().IsEnabled("cmdShop") || Main().IsEnabled("cmdSpell") ||
                              Main().IsEnabled("cmdStatus");

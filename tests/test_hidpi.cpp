@@ -37,7 +37,7 @@ protected:
     qreal Scale() const { return window->devicePixelRatioF(); }
     QImage Shown() const { return window->grab().toImage(); }
 
-    ui::QtWindowSystem qt{ShippedPictures()};
+    ui::QtWindowSystem qt{ShippedPictures(), GameSystemTexts()};
     ui::SystemClock realClock;
     sound::FakeSound quiet;
     std::unique_ptr<frmGorvak> real;
@@ -87,7 +87,7 @@ TEST_F(HighDpiTest, PixelReadsStayLogicalAndClicksLandOnTheSameRooms)
 
 TEST_F(HighDpiTest, TextWindowsDrawAtTheScreensResolution)
 {
-    ui::Form& status = real->Status().form();
+    ui::Form& status = real->StatusWindow().form();
     status.Load();
     auto& surface = static_cast<ui::QtSurface&>(status.surface());
     EXPECT_DOUBLE_EQ(surface.image().devicePixelRatio(), Scale());

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
@@ -38,7 +39,7 @@ protected:
     {
         ui::LoadGameFont(QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
     }
-    ui::QtWindowSystem qt{ShippedPictures()};
+    ui::QtWindowSystem qt{ShippedPictures(), GameSystemTexts()};
 };
 
 TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
@@ -130,6 +131,29 @@ TEST_F(QtWindowsTest, AWaitSleepsForItsTimeAndKeepsWindowsLive)
     EXPECT_LT(elapsed, 0.8);
     EXPECT_GE(ticks, 5) << "events were handled during the wait";
     EXPECT_LT(CpuSeconds() - cpu, 0.2) << "the wait slept instead of spinning";
+}
+
+TEST_F(QtWindowsTest, MessageBoxesCarryTheCaptionAndOkTheGameGaveTheWindowSystem)
+{
+    QString caption;
+    QString ok;
+    QTimer::singleShot(0, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* b = qobject_cast<QMessageBox*>(w); b != nullptr && b->isVisible()) box = b;
+        }
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box showing";
+            qt.Quit(1);
+            return;
+        }
+        caption = box->windowTitle();
+        ok = box->button(QMessageBox::Ok)->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_NO_THROW(qt.MessageBox(texts::NoExit, nullptr));
+    EXPECT_EQ(caption, QStringLiteral("Gorvak"));
+    EXPECT_EQ(ok, QString::fromUtf8("確定"));
 }
 
 TEST_F(QtWindowsTest, QuittingUnwindsNestedWaitsAndModalWindows)

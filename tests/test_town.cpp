@@ -299,7 +299,7 @@ TEST_F(MagicTest, TheAdviceNamesOneWordAndOnlyEastOrWestOnceTheColumnsDiffer)
         SCOPED_TRACE(c.why);
         Stats().CurrentRoom = static_cast<Int16>(c.player);
         game->GorvakRoom = static_cast<Int16>(c.zorvath);
-        EXPECT_EQ(game->Magic().GetAdvice(), c.word) << c.player << " to " << c.zorvath;
+        EXPECT_EQ(game->MagicWindow().GetAdvice(), c.word) << c.player << " to " << c.zorvath;
     }
 }
 

@@ -14,6 +14,6 @@ bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
 
 ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips)
 {
-    return {std::move(name), ui::ControlKind::Button, std::string(caption), Twips(leftTwips),
-            Twips(2520), Twips(975), Twips(495)};
+    return {std::move(name), ui::ControlKind::Button, std::string(caption), TwipsToPixels(leftTwips),
+            TwipsToPixels(2520), TwipsToPixels(975), TwipsToPixels(495)};
 }

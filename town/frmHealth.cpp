@@ -4,6 +4,7 @@
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
+#include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
 frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
@@ -17,7 +18,7 @@ frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().Create
 
 ui::FormLayout frmHealth::Layout()
 {
-    return WindowLayout("frmHealth", Twips(3795), Twips(3330), ui::Picture::Health,
+    return WindowLayout("frmHealth", TwipsToPixels(3795), TwipsToPixels(3330), ui::Picture::Health,
                       {TownButton("cmdPie", texts::cmdPie, 360),
                        TownButton("cmdLodge", texts::cmdLodge, 1440),
                        TownButton("cmdDoctor", texts::cmdDoctor, 2520)});
@@ -25,15 +26,16 @@ ui::FormLayout frmHealth::Layout()
 
 void frmHealth::cmdPie_Click()
 {
-    if (!Purchase(main_, *form_, 10)) return;
-    main_.stats.AddPies(5);
+    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Pie))) return;
+    town::Apply(town::EffectOf(town::Ware::Pie, {}), main_.stats);
 }
 
 void frmHealth::cmdLodge_Click()
 {
-    if (!Purchase(main_, *form_, 15)) return;
-    const auto n = static_cast<Int16>(RoundHalfEven(21 + main_.Rnd()));
-    main_.stats.AddAttack(n);
+    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Lodge))) return;
+    const town::Effect lodging = town::EffectOf(town::Ware::Lodge, [this] { return main_.Rnd(); });
+    town::Apply(lodging, main_.stats);
+    const Int16 n = lodging.attack;
     main_.windows().MessageBox(std::string(texts::Lodged) + "\r\n\r\n" +
                                    std::string(texts::Added) + Decimal(n) +
                                    std::string(texts::LodgeSuffix),
@@ -42,9 +44,10 @@ void frmHealth::cmdLodge_Click()
 
 void frmHealth::cmdDoctor_Click()
 {
-    if (!Purchase(main_, *form_, 15)) return;
-    const auto n = static_cast<Int16>(RoundHalfEven(16 + main_.Rnd()));
-    main_.stats.AddHealth(n);
+    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Doctor))) return;
+    const town::Effect cure = town::EffectOf(town::Ware::Doctor, [this] { return main_.Rnd(); });
+    town::Apply(cure, main_.stats);
+    const Int16 n = cure.health;
     main_.windows().MessageBox(std::string(texts::Doctored) + "\r\n\r\n" +
                                    std::string(texts::Added) + Decimal(n) +
                                    std::string(texts::DoctorSuffix),

@@ -20,7 +20,7 @@ frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().Create
 
 ui::FormLayout frmShoppe::Layout()
 {
-    return WindowLayout("frmShoppe", Twips(3810), Twips(3330), ui::Picture::Shoppe,
+    return WindowLayout("frmShoppe", TwipsToPixels(3810), TwipsToPixels(3330), ui::Picture::Shoppe,
                       {TownButton("cmdHealth", texts::cmdHealth, 360),
                        TownButton("cmdMagic", texts::cmdMagic, 1440),
                        TownButton("cmdWeapon", texts::cmdWeapon, 2520)});
@@ -28,7 +28,7 @@ ui::FormLayout frmShoppe::Layout()
 
 void frmShoppe::Form_Load()
 {
-    form_->Move(main_.form().Left() + Twips(1000), main_.form().Top() + Twips(1000));
+    form_->Move(main_.form().Left() + TwipsToPixels(1000), main_.form().Top() + TwipsToPixels(1000));
 }
 
 void frmShoppe::OpenDepartment(ui::Form& department)
@@ -38,16 +38,16 @@ void frmShoppe::OpenDepartment(ui::Form& department)
     form_->Unload();
 }
 
-void frmShoppe::cmdHealth_Click() { OpenDepartment(main_.Health().form()); }
-void frmShoppe::cmdMagic_Click() { OpenDepartment(main_.Magic().form()); }
-void frmShoppe::cmdWeapon_Click() { OpenDepartment(main_.Weapons().form()); }
+void frmShoppe::cmdHealth_Click() { OpenDepartment(main_.HealthWindow().form()); }
+void frmShoppe::cmdMagic_Click() { OpenDepartment(main_.MagicWindow().form()); }
+void frmShoppe::cmdWeapon_Click() { OpenDepartment(main_.WeaponsWindow().form()); }
 
 void frmGorvak::cmdShop_Click()
 {
-    ui::Form& hub = Shoppe().form();
+    ui::Form& hub = ShoppeWindow().form();
     if (!hub.IsLoaded()) {
         hub.Load();
-        Shoppe().Form_Load();
+        ShoppeWindow().Form_Load();
     }
     hub.ShowModeless(&form());
 }

@@ -4,6 +4,7 @@
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
+#include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
 frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
@@ -17,18 +18,18 @@ frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().Crea
 
 ui::FormLayout frmWeapons::Layout()
 {
-    return WindowLayout("frmWeapons", Twips(3780), Twips(3300), ui::Picture::Weapons,
+    return WindowLayout("frmWeapons", TwipsToPixels(3780), TwipsToPixels(3300), ui::Picture::Weapons,
                       {TownButton("cmdClub", texts::cmdClub, 360),
                        TownButton("cmdKnife", texts::cmdKnife, 1440),
                        TownButton("cmdSword", texts::cmdSword, 2520)});
 }
 
-void frmWeapons::Buy(Int16 Price, Int16 weapon)
+void frmWeapons::Buy(town::Ware weapon)
 {
-    if (!Purchase(main_, *form_, Price)) return;
-    main_.stats.Weapon = weapon;  // replaces whatever was carried
+    if (!Purchase(main_, *form_, town::PriceOf(weapon))) return;
+    town::Apply(town::EffectOf(weapon, {}), main_.stats);
 }
 
-void frmWeapons::cmdClub_Click() { Buy(15, 1); }
-void frmWeapons::cmdKnife_Click() { Buy(40, 2); }
-void frmWeapons::cmdSword_Click() { Buy(60, 3); }
+void frmWeapons::cmdClub_Click() { Buy(town::Ware::Club); }
+void frmWeapons::cmdKnife_Click() { Buy(town::Ware::Knife); }
+void frmWeapons::cmdSword_Click() { Buy(town::Ware::Sword); }

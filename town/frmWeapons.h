@@ -1,7 +1,7 @@
 // The weapons department: club, knife and sword.
 #pragma once
 
-#include "core/Numbers.h"
+#include "town/Wares.h"
 #include "ui/Form.h"
 
 #include <memory>
@@ -19,7 +19,7 @@ public:
     void cmdSword_Click();
 
 private:
-    void Buy(Int16 Price, Int16 weapon);
+    void Buy(town::Ware weapon);
 
     frmGorvak& main_;
     std::unique_ptr<ui::Form> form_;

@@ -50,6 +50,7 @@ Dungeon FromText(std::string_view text)
 
 GameTest::GameTest()
 {
+    windows.texts = GameSystemTexts();
     previous_ = std::filesystem::current_path();
     std::random_device device;
     folder_ = std::filesystem::temp_directory_path() /

@@ -4,9 +4,10 @@
 #pragma once
 
 #include "core/frmGorvak.h"
+#include "core/WindowLayout.h"
 #include "dungeon/DungeonFile.h"
 #include "dungeon/DungeonText.h"
-#include "sound/FakeSound.h"
+#include "sound/fake/FakeSound.h"
 #include "ui/fake/FakeWindowSystem.h"
 #include "ui/fake/ScriptedRandom.h"
 #include "ui/qt/QtPictures.h"

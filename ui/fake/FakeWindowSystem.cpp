@@ -173,7 +173,7 @@ void FakeWindowSystem::MessageBox(std::string_view text, Form* /*owner*/)
 {
     if (quitting_) throw ProgramEnding{};
     messages.emplace_back(text);
-    captions.emplace_back("Gorvak");
+    captions.push_back(texts.caption);
     if (onMessageBox) Deliver([this, t = std::string(text)] { onMessageBox(t); });
     if (quitting_) throw ProgramEnding{};
 }

@@ -114,6 +114,10 @@ public:
     // timer would; Delay must still last its full length.
     double waitShare = 1.0;
 
+    // Given by the test as the program gives the real one; the captions
+    // recorded are the ones given here.
+    SystemTexts texts;
+
     std::vector<std::string> messages;
     std::vector<std::string> captions;
     int waits = 0;

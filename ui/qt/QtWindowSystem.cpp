@@ -1,6 +1,5 @@
 #include "ui/qt/QtWindowSystem.h"
 
-#include "core/Texts.h"
 #include "ui/qt/QtForm.h"
 
 #include <QApplication>
@@ -26,7 +25,10 @@ extern "C" const char* __lsan_default_suppressions()
 
 namespace ui {
 
-QtWindowSystem::QtWindowSystem(const QtPictures& pictures) : pictures_(pictures) {}
+QtWindowSystem::QtWindowSystem(const QtPictures& pictures, SystemTexts texts)
+    : pictures_(pictures), texts_(std::move(texts))
+{
+}
 
 QtWindowSystem::~QtWindowSystem() = default;
 
@@ -59,14 +61,14 @@ QWidget* QtWindowSystem::OwnerWidget(Form* owner) const
 void QtWindowSystem::MessageBox(std::string_view text, Form* owner)
 {
     if (quitting_) throw ProgramEnding{};
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::MessageBoxCaption.data()),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(texts_.caption),
                     QString::fromUtf8(text.data(), static_cast<int>(text.size()))
                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     QMessageBox::Ok, OwnerWidget(owner));
     box.setWindowModality(Qt::ApplicationModal);
     // The game's own word on its one button, not the toolkit's English.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
-        ok->setText(QString::fromUtf8(texts::OK.data()));
+        ok->setText(QString::fromStdString(texts_.ok));
         ok->setIcon(QIcon());
     }
     QEventLoop loop;
@@ -133,7 +135,7 @@ void QtWindowSystem::Guard(const std::function<void()>& action)
         std::fprintf(stderr, "gorvak: %s\n", e.what());
         if (!quitting_) {
             try {
-                MessageBox(texts::UnexpectedError, nullptr);
+                MessageBox(texts_.unexpectedError, nullptr);
             } catch (const ProgramEnding&) {
             }
             Quit(1);

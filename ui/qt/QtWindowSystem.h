@@ -20,7 +20,7 @@ class QtForm;
 // process sleeps; quitting ends every loop and every window.
 class QtWindowSystem final : public WindowSystem {
 public:
-    explicit QtWindowSystem(const QtPictures& pictures);
+    QtWindowSystem(const QtPictures& pictures, SystemTexts texts);
     ~QtWindowSystem() override;
 
     std::unique_ptr<Form> CreateForm(FormLayout layout) override;
@@ -53,6 +53,7 @@ private:
     QWidget* OwnerWidget(Form* owner) const;
 
     const QtPictures& pictures_;
+    SystemTexts texts_;
     std::vector<Loop> loops_;
     std::vector<QtForm*> forms_;
     bool quitting_ = false;

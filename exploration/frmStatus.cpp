@@ -24,14 +24,14 @@ void frmStatus::cmdOK_Click() { form_->Unload(); }
 
 void frmGorvak::PrintStat(Int16 X, Int16 Y, std::string_view Stat)
 {
-    ui::Surface& surface = Status().form().surface();
+    ui::Surface& surface = StatusWindow().form().surface();
     surface.SetCurrentXY(X, Y);
     surface.Print(Stat);
 }
 
 void frmGorvak::cmdStatus_Click()
 {
-    ui::Form& window = Status().form();
+    ui::Form& window = StatusWindow().form();
     window.Load();
     const std::array<long long, 8> values = {
         stats.Health, stats.Attack, stats.Pies,  stats.Gold, stats.Spells,

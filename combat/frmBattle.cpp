@@ -1,4 +1,6 @@
 #include "combat/frmBattle.h"
+
+#include "combat/Duel.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
@@ -25,11 +27,11 @@ bool frmBattle::Form_QueryUnload() { return main_.Battling; }
 
 Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
 {
-    ui::Surface& surface = Battle().form().surface();
+    ui::Surface& surface = BattleWindow().form().surface();
     Int16 k = 0;
     for (int pass = 0; pass < 10; ++pass) {
         PlaySoundEffect(sound::Sound::sndDice, true, false);
-        k = static_cast<Int16>(Draw(9, Rnd(), 0));
+        k = duel::DieFace(Rnd());
         surface.PaintPicture(ui::imgDice(k), X, Y);
         Delay(0.1);
     }
@@ -38,29 +40,30 @@ Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
 
 bool frmGorvak::DoBattle(Int16 Modifier)
 {
-    ui::Form& window = Battle().form();
+    ui::Form& window = BattleWindow().form();
     // A skeleton met during the last fight's closing pause finds that
     // window still up: start afresh, not over the old dice and bonus.
     window.Unload();
     window.Load();
-    window.Move(form().Left() + Twips(1500), form().Top() + Twips(1000));
+    window.Move(form().Left() + TwipsToPixels(1500), form().Top() + TwipsToPixels(1000));
     window.SetEnabled("cmdOK", false);
     window.ShowModeless(&form());
     ui::Surface& surface = window.surface();
     surface.SetCurrentXY(58, 200);
     surface.Print(std::string(texts::BonusLine) + Decimal(Modifier));
 
-    int skeleton = 5;  // hit points
+    int skeleton = duel::SkeletonHitPoints;
     bool outcome = true;
     Battling = true;
     while (Battling) {
         const Int16 P = RollDice(48, 155);
         Delay(0.5);
         const Int16 S = RollDice(117, 155);
-        const int D = Draw(5, Rnd(), 1);
+        const duel::Turn turn = duel::TurnOutcome(Modifier, P, S, Rnd());
+        const int D = turn.damage;
         // Fighting tires like walking, in every turn, the last one too.
-        stats.AddAttack(stats.Pies >= 1 ? -1 : -2);
-        if (Modifier + P >= S) {
+        stats.AddAttack(duel::StepCost(stats.Pies));
+        if (turn.playerHits) {
             PlaySoundEffect(sound::Sound::sndSkeletonHit, false, false);
             surface.PaintPicture(ui::imgSkeleton(2), 68, 50);
             Delay(1.0);
@@ -82,19 +85,4 @@ bool frmGorvak::DoBattle(Int16 Modifier)
     surface.PaintPicture(ui::imgSkeleton(3), 68, 50);
     ToggleButtons(true);
     return outcome;
-}
-
-bool frmGorvak::UpdateStats()
-{
-    stats.AddAttack(stats.Pies >= 1 ? -1 : -2);
-    if (stats.Attack >= 1) {
-        stats.PieSteps = SatAdd(stats.PieSteps, 1);
-        if (stats.PieSteps == 3) {
-            stats.AddPies(-1);
-            stats.PieSteps = 0;
-        }
-        return true;
-    }
-    Dead();
-    return false;
 }
