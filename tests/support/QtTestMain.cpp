@@ -1,6 +1,7 @@
 // gtest's main with a QApplication on the offscreen platform, for the
 // tests of real windows; SDL's dummy driver stands in for a sound card.
 #include <QApplication>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,21 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+
+namespace {
+
+// A test that ends the program leaves the application quitting: Qt then
+// returns from every later event loop at once, and the next test's pauses
+// and modal windows would not wait. Only a full exec() clears that state.
+class FreshApplicationEachTest : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QApplication::exec();
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -20,5 +36,6 @@ int main(int argc, char** argv)
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshApplicationEachTest);
     return RUN_ALL_TESTS();
 }
