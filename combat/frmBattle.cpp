@@ -6,18 +6,15 @@
 #include "core/frmGorvak.h"
 #include "ui/WindowSystem.h"
 
-frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
+frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdOK") cmdOK_Click();
-    };
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
 }
 
-ui::FormLayout frmBattle::Layout()
+ui::FormLayout frmBattle::Layout(frmBattle* window)
 {
     // Dark ink: the bonus line sits on the scene's parchment panel.
-    return WindowLayout("frmBattle", 202, 281, ui::Picture::Battle, {OkButton(56, 232)},
+    return WindowLayout("frmBattle", 202, 281, ui::Picture::Battle, {OkButton(56, 232, ui::Handler(window, &frmBattle::cmdOK_Click))},
                       ui::RGB(48, 28, 16));
 }
 
@@ -46,7 +43,7 @@ bool frmGorvak::DoBattle(Int16 Modifier)
     window.Unload();
     window.Load();
     window.Move(form().Left() + TwipsToPixels(1500), form().Top() + TwipsToPixels(1000));
-    window.SetEnabled("cmdOK", false);
+    window.SetEnabled(frmBattle::cmdOK, false);
     window.ShowModeless(&form());
     ui::Surface& surface = window.surface();
     surface.SetCurrentXY(58, 200);
@@ -81,7 +78,7 @@ bool frmGorvak::DoBattle(Int16 Modifier)
         }
         if (Battling) surface.PaintPicture(ui::imgSkeleton(0), 68, 50);
     }
-    window.SetEnabled("cmdOK", true);
+    window.SetEnabled(frmBattle::cmdOK, true);
     surface.PaintPicture(ui::imgSkeleton(3), 68, 50);
     ToggleButtons(true);
     return outcome;

@@ -1,6 +1,7 @@
 // The battle window: the dice duel with the skeleton.
 #pragma once
 
+#include "core/WindowLayout.h"
 #include "ui/Form.h"
 
 #include <memory>
@@ -10,7 +11,8 @@ class frmGorvak;
 class frmBattle {
 public:
     explicit frmBattle(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName cmdOK = ::cmdOK;
+    static ui::FormLayout Layout(frmBattle* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void cmdOK_Click();

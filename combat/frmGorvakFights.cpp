@@ -23,7 +23,7 @@ ui::Form& DrawNotice(frmGorvak& game, const Notice& notice)
     ui::Form& window = game.DiscoveryWindow().form();
     window.Unload();
     window.Load();
-    window.SetVisible("cmdOK", false);
+    window.SetVisible(frmDiscovery::cmdOK, false);
     window.Move(game.form().Left() + TwipsToPixels(1500), game.form().Top() + TwipsToPixels(1500));
     ui::Surface& surface = window.surface();
     surface.PaintPicture(notice.portrait, 68, 50);

@@ -23,7 +23,8 @@ ui::SystemTexts GameSystemTexts()
             std::string(texts::UnexpectedError)};
 }
 
-ui::ControlLayout OkButton(int left, int top)
+ui::ControlLayout OkButton(int left, int top, std::function<void()> onClick)
 {
-    return {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33};
+    return {cmdOK, ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33, ui::Black,
+            std::move(onClick)};
 }

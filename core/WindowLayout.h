@@ -16,4 +16,5 @@ ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
 ui::SystemTexts GameSystemTexts();
 
 // The "確定" button of the small windows, 81 x 33.
-ui::ControlLayout OkButton(int left, int top);
+inline constexpr ui::ControlName cmdOK{"cmdOK"};
+ui::ControlLayout OkButton(int left, int top, std::function<void()> onClick);

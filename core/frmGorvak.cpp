@@ -25,7 +25,7 @@ constexpr ui::Color LabelText = ui::RGB(236, 214, 160);
 frmGorvak::frmGorvak(Services services)
     : stats(services.windows, services.sounds),
       services_(services),
-      form_(services.windows.CreateForm(Layout())),
+      form_(services.windows.CreateForm(Layout(this))),
       status_(std::make_unique<frmStatus>(*this)),
       discovery_(std::make_unique<frmDiscovery>(*this)),
       battle_(std::make_unique<frmBattle>(*this)),
@@ -38,32 +38,31 @@ frmGorvak::frmGorvak(Services services)
     form_->onMouseDown = [this](int button, float x, float y) { Form_MouseDown(button, x, y); };
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
     form_->onKeyDown = [this](ui::Key key) { Form_KeyDown(key); };
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdShop") cmdShop_Click();
-        else if (control == "cmdSpell") cmdSpell_Click();
-        else if (control == "cmdStatus") cmdStatus_Click();
-        else if (control == "cmdQuit") cmdQuit_Click();
-    };
 }
 
 frmGorvak::~frmGorvak() = default;
 
-ui::FormLayout frmGorvak::Layout()
+ui::FormLayout frmGorvak::Layout(frmGorvak* window)
 {
+    using ui::Handler;
     ui::FormLayout layout = WindowLayout("frmGorvak", 640, 481, ui::Picture::Gorvak, {
-        {"cmdShop", ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33},
-        {"cmdSpell", ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33},
-        {"cmdStatus", ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33},
-        {"cmdQuit", ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33},
-        {"Label1", ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
-        {"lblVersion", ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
+        {cmdShop, ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33, ui::Black,
+         Handler(window, &frmGorvak::cmdShop_Click)},
+        {cmdSpell, ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33, ui::Black,
+         Handler(window, &frmGorvak::cmdSpell_Click)},
+        {cmdStatus, ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33,
+         ui::Black, Handler(window, &frmGorvak::cmdStatus_Click)},
+        {cmdQuit, ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33, ui::Black,
+         Handler(window, &frmGorvak::cmdQuit_Click)},
+        {Label1, ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
+        {lblVersion, ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
          LabelText},
-        {"lblDisclaimer", ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
+        {lblDisclaimer, ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
          LabelText},
-        {"Label2", ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
-        {"lblDescription", ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
+        {Label2, ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
+        {lblDescription, ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
          LabelText},
-        {"shpRoomMarker", ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
+        {shpRoomMarker, ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
     });
     layout.pixelExact = true;  // the door rules read the map back
     return layout;

@@ -57,7 +57,18 @@ public:
     frmGorvak(const frmGorvak&) = delete;
     frmGorvak& operator=(const frmGorvak&) = delete;
 
-    static ui::FormLayout Layout();
+    // The controls; the layout binds each button to its handler.
+    static constexpr ui::ControlName cmdShop{"cmdShop"};
+    static constexpr ui::ControlName cmdSpell{"cmdSpell"};
+    static constexpr ui::ControlName cmdStatus{"cmdStatus"};
+    static constexpr ui::ControlName cmdQuit{"cmdQuit"};
+    static constexpr ui::ControlName Label1{"Label1"};
+    static constexpr ui::ControlName lblVersion{"lblVersion"};
+    static constexpr ui::ControlName lblDisclaimer{"lblDisclaimer"};
+    static constexpr ui::ControlName Label2{"Label2"};
+    static constexpr ui::ControlName lblDescription{"lblDescription"};
+    static constexpr ui::ControlName shpRoomMarker{"shpRoomMarker"};
+    static ui::FormLayout Layout(frmGorvak* window = nullptr);
 
     // The player's statistics.
     Module1 stats;

@@ -77,5 +77,5 @@ void frmGorvak::DrawHallway(Int16 Direction)
 void frmGorvak::DrawRoomMarker()
 {
     const grid::Point corner = grid::RoomCorner(stats.CurrentRoom);
-    form().MoveControl("shpRoomMarker", corner.x - 4, corner.y - 4);
+    form().MoveControl(shpRoomMarker, corner.x - 4, corner.y - 4);
 }

@@ -5,16 +5,13 @@
 #include "ui/Clock.h"
 #include "ui/WindowSystem.h"
 
-frmDiscovery::frmDiscovery(frmGorvak& main) : form_(main.windows().CreateForm(Layout()))
+frmDiscovery::frmDiscovery(frmGorvak& main) : form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdOK") cmdOK_Click();
-    };
 }
 
-ui::FormLayout frmDiscovery::Layout()
+ui::FormLayout frmDiscovery::Layout(frmDiscovery* window)
 {
-    return WindowLayout("frmDiscovery", 199, 220, ui::Picture::Discovery, {OkButton(56, 168)},
+    return WindowLayout("frmDiscovery", 199, 220, ui::Picture::Discovery, {OkButton(56, 168, ui::Handler(window, &frmDiscovery::cmdOK_Click))},
                       ui::RGB(48, 28, 16));
 }
 

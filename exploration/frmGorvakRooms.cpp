@@ -76,7 +76,7 @@ void frmGorvak::DrinkSerum()
 
 void frmGorvak::ToggleButtons(bool Setting)
 {
-    form().SetEnabled("cmdShop", Setting);
-    form().SetEnabled("cmdSpell", Setting);
-    form().SetEnabled("cmdStatus", Setting);
+    form().SetEnabled(cmdShop, Setting);
+    form().SetEnabled(cmdSpell, Setting);
+    form().SetEnabled(cmdStatus, Setting);
 }

@@ -4,19 +4,16 @@
 #include "exploration/frmStatus.h"
 #include "ui/WindowSystem.h"
 
-frmStatus::frmStatus(frmGorvak& main) : form_(main.windows().CreateForm(Layout()))
+frmStatus::frmStatus(frmGorvak& main) : form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdOK") cmdOK_Click();
-    };
 }
 
-ui::FormLayout frmStatus::Layout()
+ui::FormLayout frmStatus::Layout(frmStatus* window)
 {
     return WindowLayout("frmStatus", 202, 236, ui::Picture::Status,
-                      {{"Label1", ui::ControlKind::Label, std::string(texts::StatusTitle), 16, 24,
+                      {{Label1, ui::ControlKind::Label, std::string(texts::StatusTitle), 16, 24,
                         169, 17, ui::RGB(96, 24, 16)},
-                       OkButton(64, 184)},
+                       OkButton(64, 184, ui::Handler(window, &frmStatus::cmdOK_Click))},
                       ui::RGB(48, 28, 16));
 }
 

@@ -181,7 +181,7 @@ TEST_F(MapTest, TheMarkerFloatsAboveTheMapAndNeverEntersItsPixels)
     EXPECT_EQ(Main().ControlPlace("shpRoomMarker").top, 46);
     const auto& layout = Main().layout().controls;
     const auto marker = std::find_if(layout.begin(), layout.end(),
-                                     [](const ui::ControlLayout& c) { return c.name == "shpRoomMarker"; });
+                                     [](const ui::ControlLayout& c) { return c.name == frmGorvak::shpRoomMarker; });
     ASSERT_NE(marker, layout.end());
     EXPECT_EQ(marker->width, 42);
     EXPECT_EQ(marker->height, 40);

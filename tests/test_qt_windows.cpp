@@ -99,7 +99,7 @@ TEST_F(QtWindowsTest, TheDrawingPersistsAndIsReadBackExactly)
     map.FillCircle(342, 286, 4, EmptyCellGrey);
     EXPECT_EQ(map.Point(342, 286), EmptyCellGrey);
     EXPECT_EQ(map.Point(-1, 5), ui::White);
-    form->MoveControl("shpRoomMarker", 322, 222);
+    form->MoveControl(frmGorvak::shpRoomMarker, 322, 222);
     EXPECT_EQ(map.Point(322 + 21, 222), ShippedPictures().PixelOf(ui::Picture::Gorvak, 343, 222))
         << "the marker is not in the drawing";
     // The painted window shows the drawing with the marker over it.

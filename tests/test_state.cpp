@@ -97,6 +97,9 @@ TEST_F(StatsTest, TheWarningPlaysItsSoundThenOpensTheStatusWindowModally)
         EXPECT_TRUE(form.modal);
         EXPECT_EQ(form.owner, &game->form());
         soundBeforeWindow = sounds.CountOf(Sound::sndCheckStats) == 1;
+        // The player's OK is what closes it: the window's own handler.
+        EXPECT_TRUE(form.Click("cmdOK"));
+        EXPECT_FALSE(form.IsLoaded()) << "OK closes the status window";
     };
     Stats().AddAttack(-90);
     EXPECT_TRUE(soundBeforeWindow);

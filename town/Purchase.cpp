@@ -12,8 +12,10 @@ bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
     return true;
 }
 
-ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips)
+ui::ControlLayout TownButton(ui::ControlName name, std::string_view caption, int leftTwips,
+                            std::function<void()> onClick)
 {
-    return {std::move(name), ui::ControlKind::Button, std::string(caption), TwipsToPixels(leftTwips),
-            TwipsToPixels(2520), TwipsToPixels(975), TwipsToPixels(495)};
+    return {name, ui::ControlKind::Button, std::string(caption), TwipsToPixels(leftTwips),
+            TwipsToPixels(2520), TwipsToPixels(975), TwipsToPixels(495), ui::Black,
+            std::move(onClick)};
 }

@@ -14,4 +14,5 @@ class frmGorvak;
 bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price);
 
 // One of the three buttons along the bottom of the hub and the departments.
-ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips);
+ui::ControlLayout TownButton(ui::ControlName name, std::string_view caption, int leftTwips,
+                            std::function<void()> onClick);

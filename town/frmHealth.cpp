@@ -7,21 +7,19 @@
 #include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
-frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
+frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdPie") cmdPie_Click();
-        else if (control == "cmdLodge") cmdLodge_Click();
-        else if (control == "cmdDoctor") cmdDoctor_Click();
-    };
 }
 
-ui::FormLayout frmHealth::Layout()
+ui::FormLayout frmHealth::Layout(frmHealth* window)
 {
     return WindowLayout("frmHealth", TwipsToPixels(3795), TwipsToPixels(3330), ui::Picture::Health,
-                      {TownButton("cmdPie", texts::cmdPie, 360),
-                       TownButton("cmdLodge", texts::cmdLodge, 1440),
-                       TownButton("cmdDoctor", texts::cmdDoctor, 2520)});
+                      {TownButton(cmdPie, texts::cmdPie, 360,
+                                  ui::Handler(window, &frmHealth::cmdPie_Click)),
+                       TownButton(cmdLodge, texts::cmdLodge, 1440,
+                                  ui::Handler(window, &frmHealth::cmdLodge_Click)),
+                       TownButton(cmdDoctor, texts::cmdDoctor, 2520,
+                                  ui::Handler(window, &frmHealth::cmdDoctor_Click))});
 }
 
 void frmHealth::cmdPie_Click()

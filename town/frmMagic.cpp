@@ -7,21 +7,19 @@
 #include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
-frmMagic::frmMagic(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
+frmMagic::frmMagic(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdSpell") cmdSpell_Click();
-        else if (control == "cmdAdvice") cmdAdvice_Click();
-        else if (control == "cmdBrew") cmdBrew_Click();
-    };
 }
 
-ui::FormLayout frmMagic::Layout()
+ui::FormLayout frmMagic::Layout(frmMagic* window)
 {
     return WindowLayout("frmMagic", TwipsToPixels(3780), TwipsToPixels(3315), ui::Picture::Magic,
-                      {TownButton("cmdSpell", texts::cmdMagicSpell, 360),
-                       TownButton("cmdAdvice", texts::cmdAdvice, 1440),
-                       TownButton("cmdBrew", texts::cmdBrew, 2520)});
+                      {TownButton(cmdSpell, texts::cmdMagicSpell, 360,
+                                  ui::Handler(window, &frmMagic::cmdSpell_Click)),
+                       TownButton(cmdAdvice, texts::cmdAdvice, 1440,
+                                  ui::Handler(window, &frmMagic::cmdAdvice_Click)),
+                       TownButton(cmdBrew, texts::cmdBrew, 2520,
+                                  ui::Handler(window, &frmMagic::cmdBrew_Click))});
 }
 
 void frmMagic::cmdSpell_Click()

@@ -9,21 +9,19 @@
 #include "town/frmWeapons.h"
 #include "ui/WindowSystem.h"
 
-frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
+frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdHealth") cmdHealth_Click();
-        else if (control == "cmdMagic") cmdMagic_Click();
-        else if (control == "cmdWeapon") cmdWeapon_Click();
-    };
 }
 
-ui::FormLayout frmShoppe::Layout()
+ui::FormLayout frmShoppe::Layout(frmShoppe* window)
 {
     return WindowLayout("frmShoppe", TwipsToPixels(3810), TwipsToPixels(3330), ui::Picture::Shoppe,
-                      {TownButton("cmdHealth", texts::cmdHealth, 360),
-                       TownButton("cmdMagic", texts::cmdMagic, 1440),
-                       TownButton("cmdWeapon", texts::cmdWeapon, 2520)});
+                      {TownButton(cmdHealth, texts::cmdHealth, 360,
+                                  ui::Handler(window, &frmShoppe::cmdHealth_Click)),
+                       TownButton(cmdMagic, texts::cmdMagic, 1440,
+                                  ui::Handler(window, &frmShoppe::cmdMagic_Click)),
+                       TownButton(cmdWeapon, texts::cmdWeapon, 2520,
+                                  ui::Handler(window, &frmShoppe::cmdWeapon_Click))});
 }
 
 void frmShoppe::Form_Load()

@@ -7,21 +7,19 @@
 #include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
-frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
+frmWeapons::frmWeapons(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdClub") cmdClub_Click();
-        else if (control == "cmdKnife") cmdKnife_Click();
-        else if (control == "cmdSword") cmdSword_Click();
-    };
 }
 
-ui::FormLayout frmWeapons::Layout()
+ui::FormLayout frmWeapons::Layout(frmWeapons* window)
 {
     return WindowLayout("frmWeapons", TwipsToPixels(3780), TwipsToPixels(3300), ui::Picture::Weapons,
-                      {TownButton("cmdClub", texts::cmdClub, 360),
-                       TownButton("cmdKnife", texts::cmdKnife, 1440),
-                       TownButton("cmdSword", texts::cmdSword, 2520)});
+                      {TownButton(cmdClub, texts::cmdClub, 360,
+                                  ui::Handler(window, &frmWeapons::cmdClub_Click)),
+                       TownButton(cmdKnife, texts::cmdKnife, 1440,
+                                  ui::Handler(window, &frmWeapons::cmdKnife_Click)),
+                       TownButton(cmdSword, texts::cmdSword, 2520,
+                                  ui::Handler(window, &frmWeapons::cmdSword_Click))});
 }
 
 void frmWeapons::Buy(town::Ware weapon)

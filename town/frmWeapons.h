@@ -11,7 +11,10 @@ class frmGorvak;
 class frmWeapons {
 public:
     explicit frmWeapons(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName cmdClub{"cmdClub"};
+    static constexpr ui::ControlName cmdKnife{"cmdKnife"};
+    static constexpr ui::ControlName cmdSword{"cmdSword"};
+    static ui::FormLayout Layout(frmWeapons* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void cmdClub_Click();
