@@ -43,8 +43,7 @@ bench() {
     local dcpu idle latency bot
     dcpu=$(awk '/delay_cpu_s/ {print $2}' <<<"$cpu"); idle=$(awk '/idle_cpu_s/ {print $2}' <<<"$cpu")
     latency=$("$build/gorvak_click_latency" 2>/dev/null | awk '/median/ {m=$2} /max/ {x=$2} END {print m, x}')
-    bot=$(QT_QPA_PLATFORM=offscreen "$build/tests/gorvak_bot_tests" --gtest_filter=BotBenchmark.GamesPerMinute 2>/dev/null |
-          awk '/^bot:/ {print $(NF-3)}')
+    bot=$("$build/gorvak_bot_speed" 2>/dev/null | awk '/^bot:/ {print $(NF-3)}')
     echo "| figure | game | bare Qt window | ratio |"
     echo "|---|---|---|---|"
     awk -v g="$gt" -v b="$bt" 'BEGIN {printf "| start to first paint (median of '"$runs"') | %.1f ms | %.1f ms | %.2fx |\n", g/1000, b/1000, g/b}'

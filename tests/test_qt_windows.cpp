@@ -1,6 +1,7 @@
 // The real Qt windows, offscreen: the main window's controls, the persistent
 // drawing, waits that sleep and unwind on quitting, the bundled font.
 #include "support/GameFixture.h"
+#include "support/QtSupport.h"
 
 #include "core/Texts.h"
 #include "ui/Clock.h"
@@ -32,7 +33,7 @@ protected:
     {
         ui::LoadGameFont(QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
     }
-    ui::QtWindowSystem qt{ShippedPictures(), GameSystemTexts()};
+    ui::QtWindowSystem qt{testing_support::ShippedQtPictures(), GameSystemTexts()};
 };
 
 TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)

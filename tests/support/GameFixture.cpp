@@ -8,13 +8,13 @@ namespace testing_support {
 
 std::filesystem::path AssetsFolder() { return GORVAK_ASSETS_DIR; }
 
-const ui::QtPictures& ShippedPictures()
+const PngPictures& ShippedPictures()
 {
-    static const ui::QtPictures pictures = [] {
-        ui::QtPictures p;
-        QString missing;
-        if (!p.Load(QString::fromStdString((AssetsFolder() / "pictures").string()), &missing)) {
-            throw std::runtime_error("cannot load " + missing.toStdString());
+    static const PngPictures pictures = [] {
+        PngPictures p;
+        std::string missing;
+        if (!p.Load(AssetsFolder() / "pictures", &missing)) {
+            throw std::runtime_error("cannot load " + missing);
         }
         return p;
     }();

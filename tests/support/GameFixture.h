@@ -10,7 +10,7 @@
 #include "sound/fake/FakeSound.h"
 #include "ui/fake/FakeWindowSystem.h"
 #include "ui/fake/ScriptedRandom.h"
-#include "ui/qt/QtPictures.h"
+#include "support/PngPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@
 
 namespace testing_support {
 
-const ui::QtPictures& ShippedPictures();
+const PngPictures& ShippedPictures();
 // The shipped pictures decoded once for all the tests' fake windows.
 ui::PictureCache& ShippedPictureCache();
 std::filesystem::path AssetsFolder();
