@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every test the project has: the suites under AddressSanitizer and
+# Every test the project has: the include check, the suites under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a bounded fuzzing run of the dungeon reader
 # (clang's libFuzzer), then the suites on the normal build, whose ctest
 # summary ends the output.
@@ -7,6 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./setup.sh
 jobs="$(nproc)"
+
+# The dependency direction: rules know no window, the seams know no game,
+# no circle between the libraries.
+tools/check-includes.sh
 
 cmake -S . -B build-asan -DGORVAK_SANITIZE=ON
 cmake --build build-asan -j"$jobs"

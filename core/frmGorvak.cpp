@@ -68,13 +68,6 @@ ui::FormLayout frmGorvak::Layout(frmGorvak* window)
     return layout;
 }
 
-double frmGorvak::Rnd() { return services_.random.Rnd(); }
-
-void frmGorvak::PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt)
-{
-    services_.sounds.PlaySoundEffect(buffer, StopFirst, LoopIt);
-}
-
 void frmGorvak::Form_Load()
 {
     DungeonFile = "Dungeon.gvk";

@@ -13,11 +13,13 @@
 #pragma once
 
 #include "core/Module1.h"
+#include "dungeon/Grid.h"
 #include "dungeon/Rooms.h"
 #include "sound/Sound.h"
 #include "ui/Color.h"
 #include "ui/Form.h"
 #include "ui/Pictures.h"
+#include "ui/Random.h"
 
 #include <array>
 #include <memory>
@@ -97,15 +99,27 @@ public:
 
     // The dungeon (dungeon/).
     void InitGame();
-    Int16 GetGorvakRoom() const;
-    static Int16 CalcRoomNumber(float X, float Y);
+    Int16 GetGorvakRoom() const { return GorvakRoomOf(RoomItem); }
+    static Int16 CalcRoomNumber(float X, float Y) { return grid::CalcRoomNumber(X, Y); }
 
-    // The map (dungeon/).
+    // The map (dungeon/), its geometry from dungeon/Grid.h.
     // Whether a click lies on the map; strict on all four sides.
-    static bool OnMap(float X, float Y);
-    static void GetPixelXY(Int16 Room, Int16& PixelX, Int16& PixelY);
+    static bool OnMap(float X, float Y) { return grid::OnMap(X, Y); }
+    static void GetPixelXY(Int16 Room, Int16& PixelX, Int16& PixelY)
+    {
+        const grid::Point corner = grid::RoomCorner(Room);
+        PixelX = static_cast<Int16>(corner.x);
+        PixelY = static_cast<Int16>(corner.y);
+    }
+    // Leaves the out arguments as they were for a code that is not a direction.
     static void GetHallPixelXY(Int16 RoomPixelX, Int16 RoomPixelY, Int16& HallPixelX,
-                               Int16& HallPixelY, Int16 Direction);
+                               Int16& HallPixelY, Int16 Direction)
+    {
+        if (const auto hall = grid::HallCorner({RoomPixelX, RoomPixelY}, Direction)) {
+            HallPixelX = static_cast<Int16>(hall->x);
+            HallPixelY = static_cast<Int16>(hall->y);
+        }
+    }
     void DrawCircle(Int16 X, Int16 Y, ui::Color Color);
     void DrawRoom();
     void DrawHallway(Int16 Direction);
@@ -152,8 +166,11 @@ public:
 
     Services& services() { return services_; }
     ui::WindowSystem& windows() { return services_.windows; }
-    double Rnd();
-    void PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt);
+    double Rnd() { return services_.random.Rnd(); }
+    void PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt)
+    {
+        services_.sounds.PlaySoundEffect(buffer, StopFirst, LoopIt);
+    }
 
     // Counts the games begun. A routine that pauses (and so lets the player
     // act meanwhile) checks it afterwards: if the player died or won in the

@@ -28,28 +28,6 @@ void frmGorvak::InitGame()
     DrawRoomMarker();
 }
 
-Int16 frmGorvak::GetGorvakRoom() const { return GorvakRoomOf(RoomItem); }
-
-Int16 frmGorvak::CalcRoomNumber(float X, float Y) { return grid::CalcRoomNumber(X, Y); }
-
-bool frmGorvak::OnMap(float X, float Y) { return grid::OnMap(X, Y); }
-
-void frmGorvak::GetPixelXY(Int16 Room, Int16& PixelX, Int16& PixelY)
-{
-    const grid::Point corner = grid::RoomCorner(Room);
-    PixelX = static_cast<Int16>(corner.x);
-    PixelY = static_cast<Int16>(corner.y);
-}
-
-void frmGorvak::GetHallPixelXY(Int16 RoomPixelX, Int16 RoomPixelY, Int16& HallPixelX,
-                               Int16& HallPixelY, Int16 Direction)
-{
-    const auto hall = grid::HallCorner({RoomPixelX, RoomPixelY}, Direction);
-    if (!hall) return;  // not a direction: the out arguments stay as they were
-    HallPixelX = static_cast<Int16>(hall->x);
-    HallPixelY = static_cast<Int16>(hall->y);
-}
-
 void frmGorvak::DrawCircle(Int16 X, Int16 Y, ui::Color Color)
 {
     form().surface().FillCircle(X, Y, 4, Color);

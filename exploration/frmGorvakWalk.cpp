@@ -1,6 +1,5 @@
 // The main window's walking: a click on the map, a step through a door and
 // what it costs, the charm move and the teleporter.
-#include "combat/Duel.h"
 #include "core/Texts.h"
 #include "core/frmGorvak.h"
 #include "dungeon/Grid.h"

@@ -13,16 +13,6 @@
 #include <cstdio>
 #include <exception>
 
-// What the sanitizer build's leak check is to overlook: blocks the system
-// libraries below us keep for the life of the process or lose on their own
-// error paths (D-Bus under Qt's X11 platform; SDL's WAV loader on a corrupt
-// file). None is the game's. Every Qt program of ours links this file.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libdbus-1.so\n"
-           "leak:libSDL2-2.0.so\n";
-}
-
 namespace ui {
 
 QtWindowSystem::QtWindowSystem(const QtPictures& pictures, SystemTexts texts)
