@@ -15,6 +15,8 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/assets" "$scratch/core"
 cp -r "$repo/assets/generator" "$repo/assets/dungeon.txt" "$scratch/assets/"
 cp "$repo/core/Texts.h" "$scratch/core/"
+# The dungeon is built by the game's tool, from the normal build.
+export GORVAK_DUNGEON_TOOL="${GORVAK_DUNGEON_TOOL:-$repo/build/gorvak-dungeon}"
 if ! python3 "$scratch/assets/generator/generate.py" --no-font >"$scratch/log" 2>&1; then
     cat "$scratch/log"
     echo "FAIL the generator's own checks"

@@ -3,8 +3,9 @@
 
     python3 assets/generator/generate.py [--no-font]
 
-Pictures, the desktop icons, sounds and the dungeon need only the standard
-library.  The font step needs fontTools and the system's Noto CJK font
+Pictures, the desktop icons and sounds need only the standard library; the
+dungeon is built by the game's own tool, gorvak-dungeon (build it first, or
+point GORVAK_DUNGEON_TOOL at it), so the text format has one parser.  The font step needs fontTools and the system's Noto CJK font
 (Debian's python3-fonttools and fonts-noto-cjk; assets/generator/setup.sh installs
 them); --no-font skips it, and tools/check-assets.sh uses that to remake
 everything else in a scratch copy and compare it with what is committed.
