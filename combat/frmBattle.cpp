@@ -22,6 +22,27 @@ void frmBattle::cmdOK_Click() { form_->Unload(); }
 
 bool frmBattle::Form_QueryUnload() { return main_.Battling; }
 
+ui::Surface& frmBattle::BeginFight(Int16 Modifier)
+{
+    // A skeleton met during the last fight's closing pause finds this
+    // window still up: start afresh, not over the old dice and bonus.
+    form_->Unload();
+    form_->Load();
+    form_->Move(main_.form().Left() + TwipsToPixels(1500), main_.form().Top() + TwipsToPixels(1000));
+    form_->SetEnabled(cmdOK, false);
+    form_->ShowModeless(&main_.form());
+    ui::Surface& surface = form_->surface();
+    surface.SetCurrentXY(58, 200);
+    surface.Print(std::string(texts::BonusLine) + Decimal(Modifier));
+    return surface;
+}
+
+void frmBattle::EndFight()
+{
+    form_->SetEnabled(cmdOK, true);
+    form_->surface().PaintPicture(ui::imgSkeleton(3), 68, 50);
+}
+
 Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
 {
     ui::Surface& surface = BattleWindow().form().surface();
@@ -37,18 +58,7 @@ Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
 
 bool frmGorvak::DoBattle(Int16 Modifier)
 {
-    ui::Form& window = BattleWindow().form();
-    // A skeleton met during the last fight's closing pause finds that
-    // window still up: start afresh, not over the old dice and bonus.
-    window.Unload();
-    window.Load();
-    window.Move(form().Left() + TwipsToPixels(1500), form().Top() + TwipsToPixels(1000));
-    window.SetEnabled(frmBattle::cmdOK, false);
-    window.ShowModeless(&form());
-    ui::Surface& surface = window.surface();
-    surface.SetCurrentXY(58, 200);
-    surface.Print(std::string(texts::BonusLine) + Decimal(Modifier));
-
+    ui::Surface& surface = BattleWindow().BeginFight(Modifier);
     int skeleton = duel::SkeletonHitPoints;
     bool outcome = true;
     Battling = true;
@@ -57,19 +67,18 @@ bool frmGorvak::DoBattle(Int16 Modifier)
         Delay(0.5);
         const Int16 S = RollDice(117, 155);
         const duel::Turn turn = duel::TurnOutcome(Modifier, P, S, Rnd());
-        const int D = turn.damage;
         // Fighting tires like walking, in every turn, the last one too.
         stats.AddAttack(duel::StepCost(stats.Pies));
         if (turn.playerHits) {
             PlaySoundEffect(sound::Sound::sndSkeletonHit, false, false);
             surface.PaintPicture(ui::imgSkeleton(2), 68, 50);
             Delay(1.0);
-            skeleton -= D;
+            skeleton -= turn.damage;
             if (skeleton < 1) Battling = false;
         } else {
             PlaySoundEffect(sound::Sound::sndPlayerHit, false, false);
             surface.PaintPicture(ui::imgSkeleton(1), 68, 50);
-            stats.AddHealth(static_cast<Int16>(-D));
+            stats.AddHealth(static_cast<Int16>(-turn.damage));
             Delay(1.0);
             if (stats.Attack < 1 || stats.Health < 1) {
                 Battling = false;
@@ -78,8 +87,7 @@ bool frmGorvak::DoBattle(Int16 Modifier)
         }
         if (Battling) surface.PaintPicture(ui::imgSkeleton(0), 68, 50);
     }
-    window.SetEnabled(frmBattle::cmdOK, true);
-    surface.PaintPicture(ui::imgSkeleton(3), 68, 50);
+    BattleWindow().EndFight();
     ToggleButtons(true);
     return outcome;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/WindowLayout.h"
+#include "core/Numbers.h"
 #include "ui/Form.h"
 
 #include <memory>
@@ -18,6 +19,12 @@ public:
     void cmdOK_Click();
     // The player may not close the window while the fight goes on.
     bool Form_QueryUnload();
+
+    // A fight's window, fresh, placed, its OK off and the bonus printed:
+    // the surface the dice and the skeleton are painted on.
+    ui::Surface& BeginFight(Int16 Modifier);
+    // The fight is over: OK on, the beaten skeleton shown.
+    void EndFight();
 
 private:
     frmGorvak& main_;

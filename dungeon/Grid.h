@@ -106,6 +106,22 @@ constexpr std::optional<Direction> DirectionTo(int from, int to)
     return std::nullopt;
 }
 
+// Where the map is read to tell whether a walk from `from` to `to` goes
+// through a door: the side left through and the test point of the room
+// left, on the map. None when `to` is no neighbour.
+struct DoorProbe {
+    Direction side;
+    Point at;
+};
+constexpr std::optional<DoorProbe> DoorProbeBetween(int from, int to)
+{
+    const auto side = DirectionTo(from, to);
+    if (!side) return std::nullopt;
+    const Point corner = RoomCorner(from);
+    const Point test = DoorTestPoint(*side);
+    return DoorProbe{*side, {corner.x + test.x, corner.y + test.y}};
+}
+
 constexpr Direction Opposite(Direction d) { return static_cast<Direction>((d + 2) % 4); }
 
 // One cell further in a direction, in pixels: what a walking key adds to

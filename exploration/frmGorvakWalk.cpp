@@ -8,8 +8,9 @@
 
 void frmGorvak::MovePlayer(float X, float Y)
 {
-    if (!OnMap(X, Y)) return;
-    const Int16 newRoom = CalcRoomNumber(X, Y);
+    const auto room = grid::RoomAt(X, Y);
+    if (!room) return;
+    const Int16 newRoom = *room;
     ui::Color Color = ui::White;
     Int16 Direction = 0;
     CalcMoveDirection(newRoom, Color, Direction);
@@ -23,15 +24,13 @@ void frmGorvak::MovePlayer(float X, float Y)
 void frmGorvak::CalcMoveDirection(Int16 newRoom, ui::Color& Color, Int16& Direction)
 {
     // The painted tile is the door's memory: white at a test point is a wall.
-    const auto side = grid::DirectionTo(stats.CurrentRoom, newRoom);
-    if (!side) {
+    const auto probe = grid::DoorProbeBetween(stats.CurrentRoom, newRoom);
+    if (!probe) {
         Color = ui::White;
         return;
     }
-    const grid::Point corner = grid::RoomCorner(stats.CurrentRoom);
-    const grid::Point test = grid::DoorTestPoint(*side);
-    Color = form().surface().Point(corner.x + test.x, corner.y + test.y);
-    Direction = *side;
+    Color = form().surface().Point(probe->at.x, probe->at.y);
+    Direction = probe->side;
 }
 
 void frmGorvak::MoveToRoom(Int16 newRoom, Int16 Direction)
@@ -60,8 +59,9 @@ void frmGorvak::cmdSpell_Click()
 
 void frmGorvak::SpellMove(float X, float Y)
 {
-    if (!OnMap(X, Y)) return;
-    const Int16 newRoom = CalcRoomNumber(X, Y);
+    const auto room = grid::RoomAt(X, Y);
+    if (!room) return;
+    const Int16 newRoom = *room;
     // A place with no room cannot be stood in: refuse it and keep the charm
     // move armed, so the charm already spent is not lost.
     if (RoomType.at(newRoom) == 0) {

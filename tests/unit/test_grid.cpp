@@ -65,6 +65,16 @@ TEST(Grid, DoorTestPointsSitOnEachSidesDoorway)
     EXPECT_EQ(grid::DoorTestPoint(West), (Point{1, 12}));
 }
 
+TEST(Grid, TheDoorIsReadAtTheTestPointOfTheRoomLeft)
+{
+    const auto probe = grid::DoorProbeBetween(45, 46);
+    ASSERT_TRUE(probe);
+    EXPECT_EQ(probe->side, East);
+    EXPECT_EQ(probe->at, (Point{326 + 26, 226 + 12}));
+    EXPECT_EQ(grid::DoorProbeBetween(45, 35)->at, (Point{326 + 12, 226 + 1}));
+    EXPECT_FALSE(grid::DoorProbeBetween(45, 47));
+}
+
 TEST(Grid, DirectionsGoByRoomNumberAloneAcrossARowsEndToo)
 {
     EXPECT_EQ(grid::DirectionTo(45, 35), North);
