@@ -6,8 +6,6 @@
 
 namespace testing_support {
 
-std::filesystem::path AssetsFolder() { return GORVAK_ASSETS_DIR; }
-
 const PngPictures& ShippedPictures()
 {
     static const PngPictures pictures = [] {
@@ -25,27 +23,6 @@ ui::PictureCache& ShippedPictureCache()
 {
     static ui::PictureCache cache(&ShippedPictures());
     return cache;
-}
-
-Dungeon OpenDungeon()
-{
-    Dungeon d;
-    for (int r = 0; r < RoomCount; ++r) {
-        const bool n = RowOf(r) > 0;
-        const bool s = RowOf(r) < Rows - 1;
-        const bool e = ColumnOf(r) < Columns - 1;
-        const bool w = ColumnOf(r) > 0;
-        d.RoomType[r] = ShapeOf(n, e, s, w);
-        d.RoomItem[r] = ItemNone;
-    }
-    return d;
-}
-
-Dungeon FromText(std::string_view text)
-{
-    const DungeonText parsed = ParseDungeonText(text);
-    if (!parsed.dungeon) throw std::invalid_argument(parsed.error);
-    return *parsed.dungeon;
 }
 
 GameTest::GameTest()

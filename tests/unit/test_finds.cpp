@@ -1,6 +1,6 @@
 // What the rooms give and take, one find at a time.
 #include "exploration/Finds.h"
-#include "unit/Boards.h"
+#include "support/Boards.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST(Finds, TheThiefTakesAQuarterRoundedHalfToEven)
 
 TEST(Finds, ATeleporterSendsToAnotherRoomRedrawingEmptyPlacesAndTheRoomItself)
 {
-    const Dungeon d = Board(R"(
+    const Dungeon d = testing_support::FromText(R"(
 E:. W:. .:. .:. .:. .:. .:. .:. .:. .:.
 .:. .:. .:. .:. .:. .:. .:. .:. .:. .:.
 .:. .:. .:. .:. .:. .:. .:. .:. .:. .:.
@@ -66,7 +66,7 @@ E:. W:. .:. .:. .:. .:. .:. .:. .:. .:.
 
 TEST(Rooms, TheShuffleDrawsOnlyRoomsAndLeavesTheStartRoomAlone)
 {
-    const Dungeon d = Board(R"(
+    const Dungeon d = testing_support::FromText(R"(
 .:. .:. .:. .:. .:. .:. .:. .:. .:. .:.
 .:. .:. .:. .:. .:. .:. .:. .:. .:. .:.
 .:. .:. .:. .:. .:. .:. .:. .:. .:. .:.
