@@ -23,18 +23,9 @@ std::pair<int, int> Corner(int room)
     return {x, y};
 }
 
-struct DoorPoint {
-    int x;
-    int y;
-};
-// Where the map is read for a door on each side, north, east, south, west.
-constexpr std::array<DoorPoint, 4> kDoorPoints = {{{12, 1}, {26, 12}, {12, 25}, {1, 12}}};
-
 Direction DirectionBetween(int from, int to)
 {
-    for (Direction d : Directions) {
-        if (NeighbourOf(from, d) == to) return d;
-    }
+    if (const auto d = grid::DirectionTo(from, to)) return *d;
     throw std::logic_error("not neighbours");
 }
 
@@ -50,7 +41,7 @@ Dungeon WithHoles(std::initializer_list<int> holes)
             if (d.RoomType[n] == 0) continue;
             bool doors[4];
             for (Direction s : Directions) doors[s] = HasDoor(d.RoomType[n], s);
-            doors[(side + 2) % 4] = false;
+            doors[grid::Opposite(side)] = false;
             d.RoomType[n] = ShapeOf(doors[North], doors[East], doors[South], doors[West]);
         }
     }
@@ -268,8 +259,8 @@ TEST_F(MoveTest, HallwaysArePaintedOnEveryStepAndTheDoorsStayOpenBothWays)
         const Direction ahead = DirectionBetween(from, to);
         const auto [fx, fy] = Corner(from);
         const auto [tx, ty] = Corner(to);
-        const DoorPoint out = kDoorPoints[ahead];
-        const DoorPoint back = kDoorPoints[(ahead + 2) % 4];
+        const grid::Point out = grid::DoorTestPoint(ahead);
+        const grid::Point back = grid::DoorTestPoint(grid::Opposite(ahead));
         EXPECT_NE(MapPixel(fx + out.x, fy + out.y), ui::White) << "step " << i;
         EXPECT_NE(MapPixel(tx + back.x, ty + back.y), ui::White) << "step " << i;
     }

@@ -80,10 +80,8 @@ ui::FakeForm& GameTest::Window(std::string_view name) const
 
 void GameTest::ClickRoom(int room)
 {
-    Int16 x = 0;
-    Int16 y = 0;
-    frmGorvak::GetPixelXY(static_cast<Int16>(room), x, y);
-    Main().MouseDown(static_cast<float>(x + 16), static_cast<float>(y + 16));
+    const grid::Point centre = grid::CellCentre(room);
+    Main().MouseDown(static_cast<float>(centre.x), static_cast<float>(centre.y));
 }
 
 void GameTest::PutPlayerIn(int room)
