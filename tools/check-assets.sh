@@ -12,9 +12,12 @@ trap 'rm -rf "$scratch"' EXIT
 # The generator finds its inputs and outputs beside itself, so it runs in a
 # copy of the tree's shape: its own folder, its inputs, and the committed
 # files it reads (the big icon is drawn with the pictures).
-mkdir -p "$scratch/assets" "$scratch/core"
+mkdir -p "$scratch/assets" "$scratch/core" "$scratch/ui" "$scratch/dungeon"
 cp -r "$repo/assets/generator" "$repo/assets/dungeon.txt" "$scratch/assets/"
 cp "$repo/core/Texts.h" "$scratch/core/"
+# The sizes and the grid the pictures are checked against are the game's own.
+cp "$repo/ui/Pictures.cpp" "$scratch/ui/"
+cp "$repo/dungeon/Grid.h" "$scratch/dungeon/"
 # The dungeon is built by the game's tool, from the normal build.
 export GORVAK_DUNGEON_TOOL="${GORVAK_DUNGEON_TOOL:-$repo/build/gorvak-dungeon}"
 if ! python3 "$scratch/assets/generator/generate.py" --no-font >"$scratch/log" 2>&1; then
