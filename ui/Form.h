@@ -55,7 +55,7 @@ struct ControlLayout {
     int width = 0;
     int height = 0;
     Color color = Black;  // text colour, or the circle's outline
-    std::function<void()> onClick;  // a button's handler, bound with its layout
+    std::function<void()> onClick = {};  // a button's handler, bound with its layout
 };
 
 struct FormLayout {
@@ -65,7 +65,7 @@ struct FormLayout {
     int clientHeight = 0;
     Picture background = Picture::Gorvak;
     Color textColor = Black;  // what Print draws in
-    // The rules read this window's pixels back: its drawing stays at the
+    // The door rules read this window's pixels back: its drawing stays at the
     // logical size on any screen, so every read is exact. Other windows
     // draw at the screen's resolution, for crisp text.
     bool pixelExact = false;
