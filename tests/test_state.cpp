@@ -150,3 +150,51 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
 }
 
 }  // namespace
+
+namespace {
+
+// While a modal window or message box is up, no other game window takes
+// input: the main window's buttons, map clicks, keys and close box go
+// nowhere, and the modal window itself still does.
+class ModalityTest : public GameTest {
+protected:
+    ModalityTest() { Start(OpenDungeon()); }
+};
+
+TEST_F(ModalityTest, AMessageBoxKeepsEveryOtherWindowFromInput)
+{
+    bool clicked = true;
+    bool closed = true;
+    windows.onMessageBox = [&](std::string_view) {
+        clicked = Main().Click("cmdStatus");
+        Main().MouseDown(386, 242);  // the room east of the start
+        Main().KeyDown(ui::Key::Down);
+        closed = Main().RequestClose();
+    };
+    Main().Click("cmdSpell");  // no charm: a message box
+    EXPECT_EQ(windows.messages, std::vector<std::string>{std::string(texts::NoCharm)});
+    EXPECT_FALSE(clicked);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(Stats().CurrentRoom, 45);
+    EXPECT_EQ(Window("frmStatus").shows, 0);
+    EXPECT_EQ(windows.droppedInputs, 4);
+    EXPECT_FALSE(windows.IsQuitting());
+}
+
+TEST_F(ModalityTest, TheStatusWindowTakesItsOwnClicksButNotTheMainWindows)
+{
+    bool mainClicked = true;
+    bool okClicked = false;
+    windows.onModal = [&](ui::FakeForm& form) {
+        mainClicked = Main().Click("cmdShop");
+        okClicked = form.Click("cmdOK");
+    };
+    Main().Click("cmdStatus");
+    EXPECT_FALSE(mainClicked);
+    EXPECT_TRUE(okClicked);
+    EXPECT_FALSE(Window("frmShoppe").IsVisible());
+    EXPECT_TRUE(Main().Click("cmdShop")) << "input comes back once it is closed";
+    EXPECT_TRUE(Window("frmShoppe").IsVisible());
+}
+
+}  // namespace
