@@ -4,13 +4,14 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config ccache
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libsdl2-mixer-dev libpng-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick python3
     desktop-file-utils appstream
+    dpkg-dev lintian file
 )
 
 missing=()

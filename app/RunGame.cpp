@@ -1,5 +1,6 @@
 #include "app/RunGame.h"
 
+#include "app/DataFolder.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
@@ -25,7 +26,7 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     // Not a display name: Qt would add it to every window title, the
     // message boxes' "Gorvak" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
-    const QDir home(QCoreApplication::applicationDirPath());
+    const QDir home(QString::fromStdString(GameDataFolder().string()));
 
     ui::QtPictures pictures;
     QString missing;

@@ -1,3 +1,8 @@
+#include "app/DataFolder.h"
 #include "app/RunGame.h"
 
-int main(int argc, char* argv[]) { return RunGame(argc, argv); }
+int main(int argc, char* argv[])
+{
+    EnterInstalledDataFolder();
+    return RunGame(argc, argv);
+}

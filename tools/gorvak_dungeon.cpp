@@ -3,6 +3,7 @@
 //   exit 0: done (notes do not count), 1: the game would refuse the dungeon
 //   or the text has a syntax error, 2: bad arguments, a file that cannot be
 //   read or written, or missing pictures.
+#include "app/DataFolder.h"
 #include "core/Texts.h"
 #include "dungeon/DungeonFile.h"
 #include "dungeon/DungeonText.h"
@@ -12,7 +13,6 @@
 #include "ui/qt/GameFont.h"
 #include "ui/qt/QtPictures.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 
@@ -124,13 +124,11 @@ int Build(const fs::path& textFile, const fs::path& out)
     return written ? kDone : Trouble("cannot write " + out.string());
 }
 
-// The pictures and font beside the executable, as the game has them; an
-// installed tool finds them in the game's own folder.
+// The pictures and font where the game has them: beside the executable in
+// the build folder, in the game's data folder once installed.
 QString AssetFolder(const QString& name)
 {
-    const QDir home(QCoreApplication::applicationDirPath());
-    if (home.exists(name)) return home.filePath(name);
-    return QDir(home.filePath(QStringLiteral(GORVAK_INSTALLED_ASSETS))).filePath(name);
+    return QDir(QString::fromStdString(GameDataFolder().string())).filePath(name);
 }
 
 int Render(int argc, char** argv, const fs::path& file, const fs::path& out)

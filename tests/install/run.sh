@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed game: installs a build into a fresh prefix, checks that every
-# file lands where the game, the menus and the software centres look for it,
-# then starts the installed command from an unrelated folder.
+# file lands where the game, the menus, the software centres and man look for
+# it, then starts the installed command from an unrelated folder.
 #   run.sh <build-folder>
 # Prints PASS/FAIL per check and "N passed, M failed"; non-zero on a failure.
 set -u
@@ -36,7 +36,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT HUP
 
-# A blank in the prefix catches a launcher that forgets its quotes.
+# A blank in the prefix catches a path handled without quotes.
 prefix="$scratch/the prefix"
 if cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
     pass "cmake --install"
@@ -45,22 +45,32 @@ else
     finish
 fi
 
-game_dir="$prefix/libexec/gorvak"
+# Debian's layout for games: the programs in games/, their data in
+# share/games/gorvak/.
+game_dir="$prefix/share/games/gorvak"
 desktop="$prefix/share/applications/$app_id.desktop"
 metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
-launcher="$prefix/bin/gorvak"
+program="$prefix/games/gorvak"
 
-# The game's own folder: the program, its assets beside it and the dungeon.
-check "game executable" test -f "$game_dir/gorvak" -a -x "$game_dir/gorvak"
+# The game's data folder: pictures, sounds, font (its licence is in the
+# copyright file) and the dungeon.
 for folder in pictures audio fonts; do
-    check "$folder beside the executable" diff -r "$source_dir/assets/$folder" "$game_dir/$folder"
+    check "$folder in the data folder" diff -r -x 'LICENSE*' "$source_dir/assets/$folder" "$game_dir/$folder"
 done
-check "Dungeon.gvk beside the executable" cmp -s "$source_dir/assets/Dungeon.gvk" "$game_dir/Dungeon.gvk"
+check "Dungeon.gvk in the data folder" cmp -s "$source_dir/assets/Dungeon.gvk" "$game_dir/Dungeon.gvk"
 
-# The launcher on the PATH.
-check "launcher is executable" test -f "$launcher" -a -x "$launcher"
-check "launcher is a POSIX sh script" sh -n "$launcher"
-if [ "$(head -n 1 "$launcher")" = "#!/bin/sh" ]; then pass "launcher runs under /bin/sh"; else fail "launcher runs under /bin/sh" "$(head -n 1 "$launcher")"; fi
+# The programs themselves on the PATH, no launcher script.
+for name in gorvak gorvak-dungeon; do
+    check "$name is an installed program" test -f "$prefix/games/$name" -a -x "$prefix/games/$name"
+    if [ "$(head -c 4 "$prefix/games/$name")" = $'\x7fELF' ]; then
+        pass "$name is the program itself"
+    else
+        fail "$name is the program itself" "$(head -n 1 "$prefix/games/$name")"
+    fi
+    check "manual page $name(6)" test -s "$prefix/share/man/man6/$name.6.gz"
+done
+check "copyright" test -s "$prefix/share/doc/gorvak/copyright"
+check "changelog" test -s "$prefix/share/doc/gorvak/changelog.gz"
 
 # The desktop entry and the metainfo, named after the one id.
 check "desktop entry installed" test -f "$desktop"
@@ -109,7 +119,7 @@ done
 # TERM then ends it cleanly.
 mkdir -m 0700 "$scratch/runtime"
 mkdir "$scratch/elsewhere"
-ln -s "$launcher" "$scratch/elsewhere/gorvak"
+ln -s "$program" "$scratch/elsewhere/gorvak"
 # A game without its dungeon keeps running too, behind a message box, so the
 # dungeon's access time tells whether the game read it; that works only on a
 # file system that records reads (relatime does, for a file older than read).
@@ -140,7 +150,7 @@ run_game() { # run_game NAME PATH-FOLDER
     local exe cwd
     exe=$(readlink "/proc/$game_pid/exe")
     cwd=$(readlink "/proc/$game_pid/cwd")
-    check "$name runs the installed program" test "$exe" = "$(readlink -f "$game_dir/gorvak")"
+    check "$name runs the installed program" test "$exe" = "$(readlink -f "$program")"
     check "$name runs in the dungeon's folder" test "$cwd" = "$(readlink -f "$game_dir")"
     kill -TERM "$game_pid"
     for _ in $(seq 100); do
@@ -160,7 +170,7 @@ run_game() { # run_game NAME PATH-FOLDER
         fail "$name ends on TERM with status 0" "status $status: $(tail -n 3 "$scratch/game.log")"
     fi
 }
-run_game "gorvak on the PATH" "$prefix/bin"
+run_game "gorvak on the PATH" "$prefix/games"
 run_game "gorvak through a link" "$scratch/elsewhere"
 
 finish
