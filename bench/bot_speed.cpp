@@ -13,14 +13,16 @@ int main()
 {
     namespace fs = std::filesystem;
     std::random_device device;
-    const fs::path folder = fs::temp_directory_path() / ("gorvak-bot-speed-" + std::to_string(device()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("gorvak-bot-speed-" + std::to_string(device()));
     fs::create_directories(folder);
     fs::current_path(folder);
     const Dungeon dungeon = playbot::Shipped();
     {
         const std::vector<unsigned char> bytes = EncodeDungeon(dungeon);
         std::ofstream out("Dungeon.gvk", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     }
     constexpr int wanted = 500;
     int games = 0;
@@ -34,7 +36,8 @@ int main()
             ++failures;
         }
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("bot: %d games in %.2f s = %.0f games per minute\n", games, seconds,
                 games * 60.0 / std::max(seconds, 1e-9));
     fs::current_path(fs::temp_directory_path());

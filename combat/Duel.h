@@ -21,7 +21,7 @@ inline Int16 DieFace(double u) { return static_cast<Int16>(RandomDraw(DieFaces, 
 
 struct Turn {
     bool playerHits;  // else the skeleton hits the player
-    int damage;       // 1 to 5, to the loser of the turn
+    int damage;  // 1 to 5, to the loser of the turn
 };
 
 // One turn: the player's throw with the bonus against the skeleton's (a tie

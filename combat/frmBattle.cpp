@@ -6,7 +6,9 @@
 #include "core/frmGorvak.h"
 #include "ui/WindowSystem.h"
 
-frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
+frmBattle::frmBattle(frmGorvak& main)
+    : main_(main),
+      form_(main.windows().CreateForm(Layout(this)))
 {
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
 }
@@ -14,8 +16,9 @@ frmBattle::frmBattle(frmGorvak& main) : main_(main), form_(main.windows().Create
 ui::FormLayout frmBattle::Layout(frmBattle* window)
 {
     // Dark ink: the bonus line sits on the scene's parchment panel.
-    return WindowLayout("frmBattle", 202, 281, ui::Picture::Battle, {OkButton(56, 232, ui::Handler(window, &frmBattle::cmdOK_Click))},
-                      ui::RGB(48, 28, 16));
+    return WindowLayout("frmBattle", 202, 281, ui::Picture::Battle,
+                        {OkButton(56, 232, ui::Handler(window, &frmBattle::cmdOK_Click))},
+                        ui::RGB(48, 28, 16));
 }
 
 void frmBattle::cmdOK_Click() { form_->Unload(); }
@@ -28,7 +31,8 @@ ui::Surface& frmBattle::BeginFight(Int16 Modifier)
     // window still up: start afresh, not over the old dice and bonus.
     form_->Unload();
     form_->Load();
-    form_->Move(main_.form().Left() + TwipsToPixels(1500), main_.form().Top() + TwipsToPixels(1000));
+    form_->Move(main_.form().Left() + TwipsToPixels(1500),
+                main_.form().Top() + TwipsToPixels(1000));
     form_->SetEnabled(cmdOK, false);
     form_->ShowModeless(&main_.form());
     ui::Surface& surface = form_->surface();

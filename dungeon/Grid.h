@@ -18,9 +18,9 @@ struct Point {
     friend constexpr bool operator==(Point, Point) = default;
 };
 
-inline constexpr int Left = 106;   // room 0's corner
+inline constexpr int Left = 106;  // room 0's corner
 inline constexpr int Top = 50;
-inline constexpr int Pitch = 44;   // from one cell's corner to the next
+inline constexpr int Pitch = 44;  // from one cell's corner to the next
 inline constexpr int CellSize = 32;
 // The clickable map's far edges; a click must lie strictly inside all four.
 inline constexpr int Right = 540;
@@ -60,10 +60,7 @@ constexpr std::optional<Point> HallCorner(Point roomCorner, int walked)
 constexpr int HallPicture(Direction walked) { return walked == North || walked == South ? 0 : 1; }
 
 // Whether a click lies on the map; strict on all four sides.
-constexpr bool OnMap(double x, double y)
-{
-    return x > Left && x < Right && y > Top && y < Bottom;
-}
+constexpr bool OnMap(double x, double y) { return x > Left && x < Right && y > Top && y < Bottom; }
 
 // The room number under a point, by the rounding the game has always used:
 // halves to even, then division truncating toward zero, so a point just left

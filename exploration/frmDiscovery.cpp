@@ -5,14 +5,16 @@
 #include "ui/Clock.h"
 #include "ui/WindowSystem.h"
 
-frmDiscovery::frmDiscovery(frmGorvak& main) : form_(main.windows().CreateForm(Layout(this)))
+frmDiscovery::frmDiscovery(frmGorvak& main)
+    : form_(main.windows().CreateForm(Layout(this)))
 {
 }
 
 ui::FormLayout frmDiscovery::Layout(frmDiscovery* window)
 {
-    return WindowLayout("frmDiscovery", 199, 220, ui::Picture::Discovery, {OkButton(56, 168, ui::Handler(window, &frmDiscovery::cmdOK_Click))},
-                      ui::RGB(48, 28, 16));
+    return WindowLayout("frmDiscovery", 199, 220, ui::Picture::Discovery,
+                        {OkButton(56, 168, ui::Handler(window, &frmDiscovery::cmdOK_Click))},
+                        ui::RGB(48, 28, 16));
 }
 
 void frmDiscovery::cmdOK_Click() { form_->Unload(); }

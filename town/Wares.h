@@ -20,9 +20,15 @@ struct WareInfo {
 };
 
 inline constexpr std::array<WareInfo, 9> Wares = {{
-    {Ware::Pie, 10}, {Ware::Lodge, 15}, {Ware::Doctor, 15},     // health department
-    {Ware::Charm, 10}, {Ware::Advice, 20}, {Ware::Brew, 80},    // magic department
-    {Ware::Club, 15}, {Ware::Knife, 40}, {Ware::Sword, 60},     // weapons department
+    {Ware::Pie, 10},
+    {Ware::Lodge, 15},
+    {Ware::Doctor, 15},  // health department
+    {Ware::Charm, 10},
+    {Ware::Advice, 20},
+    {Ware::Brew, 80},  // magic department
+    {Ware::Club, 15},
+    {Ware::Knife, 40},
+    {Ware::Sword, 60},  // weapons department
 }};
 
 constexpr Int16 PriceOf(Ware w) { return Wares[static_cast<std::size_t>(w)].price; }

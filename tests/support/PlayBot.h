@@ -32,7 +32,6 @@ namespace playbot {
 
 using testing_support::OpenDungeon;
 
-
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kScale = 5;  // the sanitizer build is several times slower
 #else
@@ -45,21 +44,21 @@ constexpr int kMaxPending = 6;
 
 // The most one event can move a statistic, as the design states them; the
 // oracle's credits are built from these, independently of the game's code.
-constexpr int kMostHealthBought = 17;   // the doctor: 16 + u, u < 1, rounded half to even
-constexpr int kMostAttackBought = 22;   // a night's lodging: 21 + u rounded half to even
-constexpr int kMostSerumBoost = 29;     // a serum: floor(15 u) + 15
-constexpr int kPiesBought = 5;          // one purchase of pies
-constexpr int kMostRoomGold = 4;        // gold lying in a room: floor(3 u) + 2
-constexpr int kMostSkeletonGold = 9;    // the skeleton's purse: floor(5 u) + 5
-constexpr int kDearestWare = 80;        // the thing against Zorvath
-constexpr int kHardestBlow = 5;         // a blow: floor(5 u) + 1
-constexpr int kDearestStep = 2;         // a step or a battle turn without a pie
+constexpr int kMostHealthBought = 17;  // the doctor: 16 + u, u < 1, rounded half to even
+constexpr int kMostAttackBought = 22;  // a night's lodging: 21 + u rounded half to even
+constexpr int kMostSerumBoost = 29;  // a serum: floor(15 u) + 15
+constexpr int kPiesBought = 5;  // one purchase of pies
+constexpr int kMostRoomGold = 4;  // gold lying in a room: floor(3 u) + 2
+constexpr int kMostSkeletonGold = 9;  // the skeleton's purse: floor(5 u) + 5
+constexpr int kDearestWare = 80;  // the thing against Zorvath
+constexpr int kHardestBlow = 5;  // a blow: floor(5 u) + 1
+constexpr int kDearestStep = 2;  // a step or a battle turn without a pie
 
 struct Options {
-    bool shuffle = true;         // start as the program does, shuffle and all
-    bool stdRandom = false;      // the game draws from ui::StdRandom, else ScriptedRandom
+    bool shuffle = true;  // start as the program does, shuffle and all
+    bool stdRandom = false;  // the game draws from ui::StdRandom, else ScriptedRandom
     bool throughModals = false;  // also try other windows while a modal one is up
-    int actionsPerGame = 250;    // then the bot quits
+    int actionsPerGame = 250;  // then the bot quits
 };
 
 enum class Mood { Idle, Pause, Modal };
@@ -67,11 +66,16 @@ enum class Mood { Idle, Pause, Modal };
 class Bot {
 public:
     Bot(const Dungeon& file, std::uint32_t seed, const Options& options)
-        : file_(file), seed_(seed), options_(options), rng_(seed), random_(1.0 + seed % 100000)
+        : file_(file),
+          seed_(seed),
+          options_(options),
+          rng_(seed),
+          random_(1.0 + seed % 100000)
     {
         for (int r = 0; r < RoomCount; ++r) {
             if (file_.RoomItem[r] == ItemGorvak) ++fileGorvaks_;
-            if (file_.RoomItem[r] > 0 && file_.RoomItem[r] <= LastItem) ++fileCounts_[file_.RoomItem[r]];
+            if (file_.RoomItem[r] > 0 && file_.RoomItem[r] <= LastItem)
+                ++fileCounts_[file_.RoomItem[r]];
         }
         if (options_.stdRandom) stdRandom_.emplace();
     }
@@ -80,8 +84,7 @@ public:
     // ended or quit.
     int Play()
     {
-        game_ = std::make_unique<frmGorvak>(
-            Services{windows_, clock_, Random(), sounds_});
+        game_ = std::make_unique<frmGorvak>(Services{windows_, clock_, Random(), sounds_});
         windows_.onModal = [this](ui::FakeForm& form) { OnModal(form); };
         windows_.onMessageBox = [this](std::string_view text) { OnMessageBox(text); };
         if (options_.shuffle) {
@@ -149,9 +152,11 @@ private:
 
     bool Chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_) < p; }
     int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-    double Uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng_); }
-    template <typename T, std::size_t N>
-    const T& OneOf(const std::array<T, N>& items)
+    double Uniform(double lo, double hi)
+    {
+        return std::uniform_real_distribution<double>(lo, hi)(rng_);
+    }
+    template <typename T, std::size_t N> const T& OneOf(const std::array<T, N>& items)
     {
         return items[static_cast<std::size_t>(Pick(0, static_cast<int>(N) - 1))];
     }
@@ -167,8 +172,8 @@ private:
     ui::FakeForm& WeaponsWindow() const { return Fake(game_->WeaponsWindow().form()); }
     std::array<ui::FakeForm*, 8> Forms() const
     {
-        return {&Main(),  &StatusWindow(), &DiscoveryWindow(), &BattleWindow(),
-                &Hub(),   &HealthWindow(), &MagicWindow(),     &WeaponsWindow()};
+        return {&Main(), &StatusWindow(), &DiscoveryWindow(), &BattleWindow(),
+                &Hub(),  &HealthWindow(), &MagicWindow(),     &WeaponsWindow()};
     }
 
     void ScheduleTimed(double delay)
@@ -272,7 +277,8 @@ private:
         } else if (roll < 63) {
             AnyClick();
         } else if (roll < 68) {
-            const ui::Key key = OneOf(std::array{ui::Key::Up, ui::Key::Right, ui::Key::Down, ui::Key::Left});
+            const ui::Key key =
+                OneOf(std::array{ui::Key::Up, ui::Key::Right, ui::Key::Down, ui::Key::Left});
             Note("key " + std::to_string(static_cast<int>(key)));
             Main().KeyDown(key);
         } else if (roll < 76) {
@@ -333,12 +339,16 @@ private:
                                        : !seen_[static_cast<std::size_t>(r)];
             if (r != here && goal) return first[static_cast<std::size_t>(r)];
             for (Direction d : Directions) {
-                if (!HasDoor(game_->RoomType[static_cast<std::size_t>(r)], d) || LeadsOffMap(r, d)) continue;
+                if (!HasDoor(game_->RoomType[static_cast<std::size_t>(r)], d) || LeadsOffMap(r, d))
+                    continue;
                 const int n = NeighbourOf(r, d);
                 // Zorvath without the brew ends the game; mostly go round.
-                if (!toGorvak && game_->RoomItem[static_cast<std::size_t>(n)] == ItemGorvak && Chance(0.9)) continue;
+                if (!toGorvak && game_->RoomItem[static_cast<std::size_t>(n)] == ItemGorvak &&
+                    Chance(0.9))
+                    continue;
                 if (first[static_cast<std::size_t>(n)] != -2) continue;
-                first[static_cast<std::size_t>(n)] = r == here ? n : first[static_cast<std::size_t>(r)];
+                first[static_cast<std::size_t>(n)] =
+                    r == here ? n : first[static_cast<std::size_t>(r)];
                 queue.push_back(n);
             }
         }
@@ -385,9 +395,7 @@ private:
             ClickRoom(r, "click near ");
             return;
         }
-        default:
-            ClickRoom(Pick(0, RoomCount - 1), "click on ");
-            return;
+        default: ClickRoom(Pick(0, RoomCount - 1), "click on "); return;
         }
         Note("click at " + std::to_string(x) + "," + std::to_string(y));
         Main().MouseDown(x, y, Pick(1, 3));
@@ -405,15 +413,18 @@ private:
         case 0: return Press(Hub(), OneOf(std::array{"cmdHealth", "cmdMagic", "cmdWeapon"}));
         case 1: return Press(HealthWindow(), OneOf(std::array{"cmdPie", "cmdLodge", "cmdDoctor"}));
         case 2: return Press(MagicWindow(), OneOf(std::array{"cmdSpell", "cmdAdvice", "cmdBrew"}));
-        default: return Press(WeaponsWindow(), OneOf(std::array{"cmdClub", "cmdKnife", "cmdSword"}));
+        default:
+            return Press(WeaponsWindow(), OneOf(std::array{"cmdClub", "cmdKnife", "cmdSword"}));
         }
     }
 
     void Dialog()
     {
-        ui::FakeForm& form = *OneOf(std::array{&DiscoveryWindow(), &BattleWindow(), &StatusWindow(), &Hub(),
-                                                &HealthWindow(), &MagicWindow(), &WeaponsWindow()});
-        const bool hasOK = &form == &DiscoveryWindow() || &form == &BattleWindow() || &form == &StatusWindow();
+        ui::FakeForm& form =
+            *OneOf(std::array{&DiscoveryWindow(), &BattleWindow(), &StatusWindow(), &Hub(),
+                              &HealthWindow(), &MagicWindow(), &WeaponsWindow()});
+        const bool hasOK =
+            &form == &DiscoveryWindow() || &form == &BattleWindow() || &form == &StatusWindow();
         if (hasOK && Chance(0.5)) {
             Press(form, "cmdOK");
         } else {
@@ -515,11 +526,12 @@ private:
             if (item > 0 && item <= LastItem) ++counts[static_cast<std::size_t>(item)];
         }
         for (int k = 1; k <= LastItem; ++k) {
-            Expect(counts[static_cast<std::size_t>(k)] <= fileCounts_[static_cast<std::size_t>(k)], where,
-                   "more items of kind " + std::to_string(k) + " than the dungeon holds");
+            Expect(counts[static_cast<std::size_t>(k)] <= fileCounts_[static_cast<std::size_t>(k)],
+                   where, "more items of kind " + std::to_string(k) + " than the dungeon holds");
         }
         if (fileGorvaks_ == 1 && counts[ItemGorvak] == 1 && !game_->Shuffling) {
-            Expect(game_->RoomItem[static_cast<std::size_t>(game_->GorvakRoom)] == ItemGorvak, where,
+            Expect(game_->RoomItem[static_cast<std::size_t>(game_->GorvakRoom)] == ItemGorvak,
+                   where,
                    "GorvakRoom " + std::to_string(game_->GorvakRoom) + " does not hold Zorvath");
         }
 
@@ -536,26 +548,33 @@ private:
         messagesUpTo_ = windows_.messages.size();
         auto n = [&](sound::Sound k) { return heard[static_cast<std::size_t>(k)]; };
         const int shop = n(sound::Sound::sndShop);
-        const int entries = n(sound::Sound::sndWalk) + n(sound::Sound::sndSpell) + n(sound::Sound::sndTeleport);
+        const int entries =
+            n(sound::Sound::sndWalk) + n(sound::Sound::sndSpell) + n(sound::Sound::sndTeleport);
         const int blows = n(sound::Sound::sndSkeletonHit) + n(sound::Sound::sndPlayerHit);
         const int steps = n(sound::Sound::sndWalk) + blows;
-        const std::array<int, 6> rise = {
-            kMostHealthBought * shop, kMostAttackBought * shop + kMostSerumBoost * boxes,
-            kPiesBought * shop,
-            kMostRoomGold * entries + kMostSkeletonGold * n(sound::Sound::sndDiscovery),
-            entries + shop, entries};
+        const std::array<int, 6> rise = {kMostHealthBought * shop,
+                                         kMostAttackBought * shop + kMostSerumBoost * boxes,
+                                         kPiesBought * shop,
+                                         kMostRoomGold * entries +
+                                             kMostSkeletonGold * n(sound::Sound::sndDiscovery),
+                                         entries + shop,
+                                         entries};
         // The thief's share is at most a quarter of the purse, rounded up.
-        const std::array<int, 6> fall = {
-            kHardestBlow * n(sound::Sound::sndPlayerHit), kDearestStep * steps, steps,
-            kDearestWare * shop + entries * (last_.values[3] / 4 + 1), boxes, boxes};
+        const std::array<int, 6> fall = {kHardestBlow * n(sound::Sound::sndPlayerHit),
+                                         kDearestStep * steps,
+                                         steps,
+                                         kDearestWare * shop + entries * (last_.values[3] / 4 + 1),
+                                         boxes,
+                                         boxes};
         // The most a change can lag behind its sound: a step's cost is paid
         // before it sounds, a reward and a serum come after their pause, a charm is spent once
         // its message is read.
-        const std::array<int, 6> riseLag = {0, kMostSerumBoost * kMaxDepth, 0,
-                                            kMostSkeletonGold * kMaxDepth, 0, 0};
-        const std::array<int, 6> fallLag = {kHardestBlow, kDearestStep * kMaxDepth, kMaxDepth, 0,
-                                            kMaxDepth, 0};
-        constexpr std::array<const char*, 6> counters = {"Health", "Attack", "Pies", "Gold", "Spells", "Serum"};
+        const std::array<int, 6> riseLag = {
+            0, kMostSerumBoost * kMaxDepth, 0, kMostSkeletonGold * kMaxDepth, 0, 0};
+        const std::array<int, 6> fallLag = {
+            kHardestBlow, kDearestStep * kMaxDepth, kMaxDepth, 0, kMaxDepth, 0};
+        constexpr std::array<const char*, 6> counters = {"Health", "Attack", "Pies",
+                                                         "Gold",   "Spells", "Serum"};
         for (std::size_t i = 0; i < counters.size(); ++i) {
             riseCredit_[i] = std::min(riseCredit_[i] + rise[i], rise[i] + riseLag[i]);
             fallCredit_[i] = std::min(fallCredit_[i] + fall[i], fall[i] + fallLag[i]);
@@ -571,19 +590,20 @@ private:
         last_ = now;
 
         // One window object per window class, the game's own.
-        constexpr std::array<const char*, 8> names = {"frmGorvak", "frmStatus",  "frmDiscovery",
-                                                      "frmBattle", "frmShoppe",  "frmHealth",
+        constexpr std::array<const char*, 8> names = {"frmGorvak", "frmStatus", "frmDiscovery",
+                                                      "frmBattle", "frmShoppe", "frmHealth",
                                                       "frmMagic",  "frmWeapons"};
         const auto forms = Forms();
         for (std::size_t i = 0; i < names.size(); ++i) {
             Expect(windows_.Find(names[i]) == forms[i], where, std::string("window ") + names[i]);
         }
         Expect(Main().IsVisible(), where, "the main window is not showing");
-        Expect(!StatusWindow().IsLoaded() || statusModals_ > 0, where, "the status window is open outside its modal run");
-        Expect(!BattleWindow().IsLoaded() || BattleWindow().IsEnabled("cmdOK") || game_->Battling, where,
-               "a battle window without a battle");
+        Expect(!StatusWindow().IsLoaded() || statusModals_ > 0, where,
+               "the status window is open outside its modal run");
+        Expect(!BattleWindow().IsLoaded() || BattleWindow().IsEnabled("cmdOK") || game_->Battling,
+               where, "a battle window without a battle");
         const bool buttons = Main().IsEnabled("cmdShop") || Main().IsEnabled("cmdSpell") ||
-                             Main().IsEnabled("cmdStatus");
+            Main().IsEnabled("cmdStatus");
         Expect(Main().IsEnabled("cmdShop") == Main().IsEnabled("cmdSpell") &&
                    Main().IsEnabled("cmdShop") == Main().IsEnabled("cmdStatus"),
                where, "the three buttons disagree");
@@ -594,7 +614,8 @@ private:
         Int16 y = 0;
         frmGorvak::GetPixelXY(room, x, y);
         const auto marker = Main().ControlPlace("shpRoomMarker");
-        Expect(marker.left == x - 4 && marker.top == y - 4, where, "the marker is not on the current room");
+        Expect(marker.left == x - 4 && marker.top == y - 4, where,
+               "the marker is not on the current room");
     }
 
     // The state every new game begins in. A restart re-reads the file and
@@ -606,12 +627,13 @@ private:
         Expect(s.Health == 50 && s.Attack == 100 && s.Pies == 1 && s.Gold == 60 && s.Spells == 0 &&
                    s.Serum == 0 && !s.HasBrew && s.CurrentRoom == 45 && s.Weapon == 0 &&
                    s.PieSteps == 0 && !s.SpellMode,
-               where, game + "statistics not at their start values: H" + std::to_string(s.Health) +
-                          " A" + std::to_string(s.Attack) + " P" + std::to_string(s.Pies) + " G" +
-                          std::to_string(s.Gold) + " C" + std::to_string(s.Spells) + " S" +
-                          std::to_string(s.Serum) + " B" + std::to_string(s.HasBrew) + " R" +
-                          std::to_string(s.CurrentRoom) + " W" + std::to_string(s.Weapon) + " PS" +
-                          std::to_string(s.PieSteps) + " M" + std::to_string(s.SpellMode));
+               where,
+               game + "statistics not at their start values: H" + std::to_string(s.Health) + " A" +
+                   std::to_string(s.Attack) + " P" + std::to_string(s.Pies) + " G" +
+                   std::to_string(s.Gold) + " C" + std::to_string(s.Spells) + " S" +
+                   std::to_string(s.Serum) + " B" + std::to_string(s.HasBrew) + " R" +
+                   std::to_string(s.CurrentRoom) + " W" + std::to_string(s.Weapon) + " PS" +
+                   std::to_string(s.PieSteps) + " M" + std::to_string(s.SpellMode));
         Expect(!game_->Battling, where, game + "battling");
         if (first && options_.shuffle) {
             auto sorted = [](std::array<Int16, RoomCount> items) {
@@ -624,7 +646,8 @@ private:
                    game + "the shuffle moved the start room's item");
             return;  // the shuffle may still be running
         }
-        Expect(game_->RoomItem == file_.RoomItem, where, game + "items differ from the dungeon file's");
+        Expect(game_->RoomItem == file_.RoomItem, where,
+               game + "items differ from the dungeon file's");
         Expect(!game_->Shuffling, where, game + "shuffling");
         Expect(Main().IsEnabled("cmdShop"), where, game + "the buttons are off");
         for (int r = 0; r < RoomCount; ++r) {
@@ -679,7 +702,8 @@ private:
 inline Dungeon Shipped()
 {
     std::ifstream in(testing_support::AssetsFolder() / "Dungeon.gvk", std::ios::binary);
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
     const DungeonRead read = ParseDungeon(bytes);
     if (!read.dungeon) throw std::runtime_error("the shipped dungeon does not read");
     return *read.dungeon;

@@ -13,8 +13,8 @@ bool PngPictures::Load(const std::filesystem::path& folder, std::string* missing
         png.version = PNG_IMAGE_VERSION;
         Image& image = images_[static_cast<std::size_t>(i)];
         bool read = png_image_begin_read_from_file(&png, path.c_str()) != 0 &&
-                    static_cast<int>(png.width) == info.width &&
-                    static_cast<int>(png.height) == info.height;
+            static_cast<int>(png.width) == info.width &&
+            static_cast<int>(png.height) == info.height;
         if (read) {
             png.format = PNG_FORMAT_RGB;
             image = {info.width, info.height, std::vector<unsigned char>(PNG_IMAGE_SIZE(png))};

@@ -10,9 +10,17 @@ namespace {
 TEST(Duel, AttackAndWeaponGiveTheBonusRoundedHalvesToEven)
 {
     // attack, weapon, bonus
-    for (auto [attack, weapon, bonus] :
-         {std::tuple(100, 0, 1), {100, 3, 4}, {99, 0, 1}, {60, 2, 1}, {10, 0, -4}, {30, 0, -2},
-          {50, 0, -2}, {70, 0, 0}, {90, 0, 0}, {10, 1, -2}, {30, 1, -2}}) {
+    for (auto [attack, weapon, bonus] : {std::tuple(100, 0, 1),
+                                         {100, 3, 4},
+                                         {99, 0, 1},
+                                         {60, 2, 1},
+                                         {10, 0, -4},
+                                         {30, 0, -2},
+                                         {50, 0, -2},
+                                         {70, 0, 0},
+                                         {90, 0, 0},
+                                         {10, 1, -2},
+                                         {30, 1, -2}}) {
         EXPECT_EQ(duel::FightBonus(static_cast<Int16>(attack), static_cast<Int16>(weapon)), bonus)
             << attack << " with weapon " << weapon;
     }

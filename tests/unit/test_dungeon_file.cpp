@@ -88,7 +88,7 @@ TEST(DungeonFile, RefusesAnEmptyStartRoom)
 TEST(DungeonFile, RefusesDoorsOffTheMapOnEverySide)
 {
     Dungeon d = OpenDungeon();
-    d.RoomType[3] = 15;   // north in row 0
+    d.RoomType[3] = 15;  // north in row 0
     d.RoomType[73] = 15;  // south in row 7
     d.RoomType[29] = 15;  // east in column 9: would lead round to room 30
     d.RoomType[40] = 15;  // west in column 0: would lead round to room 39

@@ -18,8 +18,11 @@ TEST(Finds, AnEmptyRoomHoldsASkeletonOnFiveToSevenAndGoldOnEightOrNine)
         const Int16 expected = k >= 8 ? ItemGold : k >= 5 ? ItemSkeleton : ItemNone;
         EXPECT_EQ(finds::RandomFind(DrawOf(10, k)), expected) << "draw " << k;
     }
-    for (auto [u, expected] : {std::pair(0.4999, ItemNone), {0.5, ItemSkeleton},
-                               {0.7999, ItemSkeleton}, {0.8, ItemGold}, {0.9999, ItemGold}}) {
+    for (auto [u, expected] : {std::pair(0.4999, ItemNone),
+                               {0.5, ItemSkeleton},
+                               {0.7999, ItemSkeleton},
+                               {0.8, ItemGold},
+                               {0.9999, ItemGold}}) {
         EXPECT_EQ(finds::RandomFind(u), expected) << "u " << u;
     }
 }
@@ -77,11 +80,12 @@ TEST(Rooms, TheShuffleDrawsOnlyRoomsAndLeavesTheStartRoomAlone)
 .:. .:. .:. .:. .:. .:. .:. .:. .:. .:.
 )");
     std::deque<double> draws = {DrawOf(80, 0), DrawOf(80, 79), DrawOf(80, 35)};
-    EXPECT_EQ(AnyRoom(d.RoomType, [&] {
-                  const double u = draws.front();
-                  draws.pop_front();
-                  return u;
-              }),
+    EXPECT_EQ(AnyRoom(d.RoomType,
+                      [&] {
+                          const double u = draws.front();
+                          draws.pop_front();
+                          return u;
+                      }),
               35);
     EXPECT_TRUE(ShuffleSwaps(35, 55));
     EXPECT_FALSE(ShuffleSwaps(35, StartRoom));

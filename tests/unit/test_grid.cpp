@@ -39,8 +39,8 @@ TEST(Grid, CalcRoomNumberRoundsHalvesToEvenThenTruncates)
     EXPECT_EQ(grid::CalcRoomNumber(149.6f, 51), 1);
     EXPECT_EQ(grid::CalcRoomNumber(149.4f, 51), 0);
     EXPECT_EQ(grid::CalcRoomNumber(539, 397), 79);
-    EXPECT_EQ(grid::CalcRoomNumber(106 + 43.5f, 51), 1);   // 43.5 rounds to 44
-    EXPECT_EQ(grid::CalcRoomNumber(106 + 42.5f, 51), 0);   // 42.5 rounds to 42
+    EXPECT_EQ(grid::CalcRoomNumber(106 + 43.5f, 51), 1);  // 43.5 rounds to 44
+    EXPECT_EQ(grid::CalcRoomNumber(106 + 42.5f, 51), 0);  // 42.5 rounds to 42
     EXPECT_EQ(grid::CalcRoomNumber(106 + 44 * 5 + 1, 50 + 44 * 4 + 40), 45);
     // Just outside the grid truncation still gives row or column 0.
     EXPECT_EQ(grid::CalcRoomNumber(100, 51), 0);

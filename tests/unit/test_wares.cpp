@@ -15,9 +15,9 @@ using town::Ware;
 TEST(Wares, EachWareHasItsPrice)
 {
     const std::pair<Ware, int> prices[] = {
-        {Ware::Pie, 10},    {Ware::Lodge, 15}, {Ware::Doctor, 15},
-        {Ware::Charm, 10},  {Ware::Advice, 20}, {Ware::Brew, 80},
-        {Ware::Club, 15},   {Ware::Knife, 40}, {Ware::Sword, 60}};
+        {Ware::Pie, 10},   {Ware::Lodge, 15},  {Ware::Doctor, 15},
+        {Ware::Charm, 10}, {Ware::Advice, 20}, {Ware::Brew, 80},
+        {Ware::Club, 15},  {Ware::Knife, 40},  {Ware::Sword, 60}};
     for (auto [ware, price] : prices) EXPECT_EQ(town::PriceOf(ware), price);
 }
 
@@ -31,8 +31,8 @@ TEST(Wares, OnlyLodgingAndTheDoctorDrawTheirAmounts)
     EXPECT_EQ(town::EffectOf(Ware::Lodge, rnd).attack, 22) << "21.5 rounds up to even";
     EXPECT_EQ(town::EffectOf(Ware::Doctor, rnd).health, 16) << "16.5 rounds down to even";
     EXPECT_EQ(draws, 2);
-    for (Ware w : {Ware::Pie, Ware::Charm, Ware::Advice, Ware::Brew, Ware::Club, Ware::Knife,
-                   Ware::Sword}) {
+    for (Ware w :
+         {Ware::Pie, Ware::Charm, Ware::Advice, Ware::Brew, Ware::Club, Ware::Knife, Ware::Sword}) {
         town::EffectOf(w, {});  // an empty source would throw if asked
     }
     EXPECT_EQ(town::EffectOf(Ware::Pie, {}).pies, 5);
@@ -91,14 +91,15 @@ TEST(Advice, NamesOneDirectionAndOnlyEastOrWestOnceTheColumnsDiffer)
         Bearing bearing;
     };
     const Case cases[] = {
-        {45, 5, Bearing::North},  {45, 75, Bearing::South}, {45, 40, Bearing::West},
-        {45, 49, Bearing::East},  {45, 45, Bearing::South}, {45, 14, Bearing::West},
-        {45, 16, Bearing::East},  {45, 74, Bearing::West},  {45, 76, Bearing::East},
-        {79, 9, Bearing::North},  {9, 79, Bearing::South},  {0, 79, Bearing::East},
+        {45, 5, Bearing::North}, {45, 75, Bearing::South}, {45, 40, Bearing::West},
+        {45, 49, Bearing::East}, {45, 45, Bearing::South}, {45, 14, Bearing::West},
+        {45, 16, Bearing::East}, {45, 74, Bearing::West},  {45, 76, Bearing::East},
+        {79, 9, Bearing::North}, {9, 79, Bearing::South},  {0, 79, Bearing::East},
         {79, 0, Bearing::West},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(town::Advice(static_cast<Int16>(c.zorvath), static_cast<Int16>(c.player)), c.bearing)
+        EXPECT_EQ(town::Advice(static_cast<Int16>(c.zorvath), static_cast<Int16>(c.player)),
+                  c.bearing)
             << c.player << " to " << c.zorvath;
     }
 }
