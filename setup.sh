@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config ccache
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libsdl2-dev
+    libsdl2-dev libpng-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick python3

@@ -2,6 +2,7 @@
 
 #include "app/DataFolder.h"
 #include "core/Texts.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "sound/SdlSound.h"
 #include "ui/Clock.h"
@@ -43,7 +44,10 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     }
 
     ui::ApplyGameStyle();
-    ui::QtWindowSystem windows(pictures);
+    // Installed, the desktop entry names the icon too; run from the build
+    // folder, only this gives the windows one.
+    ui::SetGameIcon(home.filePath(QStringLiteral("pictures")));
+    ui::QtWindowSystem windows(pictures, GameSystemTexts());
     ui::QuitOnSignals(windows);
     ui::SystemClock clock;
     ui::StdRandom random;

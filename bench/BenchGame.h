@@ -2,6 +2,7 @@
 // drive frmGorvak directly.
 #pragma once
 
+#include "core/WindowLayout.h"
 #include "ui/qt/GameFont.h"
 #include "ui/qt/QtPictures.h"
 #include "ui/qt/QtWindowSystem.h"
@@ -20,7 +21,7 @@ struct BenchWindows {
 
     QDir home{QCoreApplication::applicationDirPath()};
     ui::QtPictures pictures;
-    ui::QtWindowSystem windows{pictures};
+    ui::QtWindowSystem windows{pictures, GameSystemTexts()};
 };
 
 // A new game on Dungeon.gvk of the current folder, shown, without the shuffle.

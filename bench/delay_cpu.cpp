@@ -2,7 +2,7 @@
 // real Delay, measured with the process's own CPU clock.
 #include "BenchGame.h"
 #include "core/frmGorvak.h"
-#include "sound/FakeSound.h"
+#include "sound/fake/FakeSound.h"
 #include "ui/Clock.h"
 #include "ui/Random.h"
 #include "ui/qt/GameFont.h"

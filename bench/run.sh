@@ -83,8 +83,7 @@ cpu=$("$build/gorvak_delay_cpu")
 dcpu=$(awk '/delay_cpu_s/ {print $2}' <<<"$cpu"); idle=$(awk '/idle_cpu_s/ {print $2}' <<<"$cpu")
 read -r lmed lmax < <("$build/gorvak_click_latency" 2>/dev/null |
     awk '/median/ {m=$2} /max/ {x=$2} END {print m, x}')
-bot=$(QT_QPA_PLATFORM=offscreen "$build/tests/gorvak_bot_tests" --gtest_filter=BotBenchmark.GamesPerMinute 2>/dev/null |
-      awk '/^bot:/ {print $(NF-3)}')
+bot=$("$build/gorvak_bot_speed" 2>/dev/null | awk '/^bot:/ {print $(NF-3)}')
 
 echo "| figure | game | bare window | same-text floor | game / bare | game / floor |"
 echo "|---|---|---|---|---|---|"

@@ -17,7 +17,14 @@ ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
     return layout;
 }
 
-ui::ControlLayout OkButton(int left, int top)
+ui::SystemTexts GameSystemTexts()
 {
-    return {"cmdOK", ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33};
+    return {std::string(texts::MessageBoxCaption), std::string(texts::OK),
+            std::string(texts::UnexpectedError)};
+}
+
+ui::ControlLayout OkButton(int left, int top, std::function<void()> onClick)
+{
+    return {cmdOK, ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33, ui::Black,
+            std::move(onClick)};
 }

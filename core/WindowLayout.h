@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/Form.h"
+#include "ui/WindowSystem.h"
 
 #include <string>
 #include <vector>
@@ -11,5 +12,9 @@ ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
                         ui::Picture background, std::vector<ui::ControlLayout> controls,
                         ui::Color textColor = ui::Black);
 
+// The window system's own words: caption, OK button, unexpected failure.
+ui::SystemTexts GameSystemTexts();
+
 // The "確定" button of the small windows, 81 x 33.
-ui::ControlLayout OkButton(int left, int top);
+inline constexpr ui::ControlName cmdOK{"cmdOK"};
+ui::ControlLayout OkButton(int left, int top, std::function<void()> onClick);

@@ -3,6 +3,7 @@
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
+#include "dungeon/Grid.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
 #include "town/frmHealth.h"
@@ -24,7 +25,7 @@ constexpr ui::Color LabelText = ui::RGB(236, 214, 160);
 frmGorvak::frmGorvak(Services services)
     : stats(services.windows, services.sounds),
       services_(services),
-      form_(services.windows.CreateForm(Layout())),
+      form_(services.windows.CreateForm(Layout(this))),
       status_(std::make_unique<frmStatus>(*this)),
       discovery_(std::make_unique<frmDiscovery>(*this)),
       battle_(std::make_unique<frmBattle>(*this)),
@@ -37,42 +38,34 @@ frmGorvak::frmGorvak(Services services)
     form_->onMouseDown = [this](int button, float x, float y) { Form_MouseDown(button, x, y); };
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
     form_->onKeyDown = [this](ui::Key key) { Form_KeyDown(key); };
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdShop") cmdShop_Click();
-        else if (control == "cmdSpell") cmdSpell_Click();
-        else if (control == "cmdStatus") cmdStatus_Click();
-        else if (control == "cmdQuit") cmdQuit_Click();
-    };
 }
 
 frmGorvak::~frmGorvak() = default;
 
-ui::FormLayout frmGorvak::Layout()
+ui::FormLayout frmGorvak::Layout(frmGorvak* window)
 {
+    using ui::Handler;
     ui::FormLayout layout = WindowLayout("frmGorvak", 640, 481, ui::Picture::Gorvak, {
-        {"cmdShop", ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33},
-        {"cmdSpell", ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33},
-        {"cmdStatus", ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33},
-        {"cmdQuit", ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33},
-        {"Label1", ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
-        {"lblVersion", ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
+        {cmdShop, ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33, ui::Black,
+         Handler(window, &frmGorvak::cmdShop_Click)},
+        {cmdSpell, ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33, ui::Black,
+         Handler(window, &frmGorvak::cmdSpell_Click)},
+        {cmdStatus, ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33,
+         ui::Black, Handler(window, &frmGorvak::cmdStatus_Click)},
+        {cmdQuit, ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33, ui::Black,
+         Handler(window, &frmGorvak::cmdQuit_Click)},
+        {Label1, ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
+        {lblVersion, ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
          LabelText},
-        {"lblDisclaimer", ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
+        {lblDisclaimer, ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
          LabelText},
-        {"Label2", ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
-        {"lblDescription", ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
+        {Label2, ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
+        {lblDescription, ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
          LabelText},
-        {"shpRoomMarker", ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
+        {shpRoomMarker, ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
     });
     layout.pixelExact = true;  // the door rules read the map back
     return layout;
-}
-
-double frmGorvak::Rnd() { return services_.random.Rnd(); }
-
-void frmGorvak::PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt)
-{
-    services_.sounds.PlaySoundEffect(buffer, StopFirst, LoopIt);
 }
 
 void frmGorvak::Form_Load()
@@ -96,17 +89,15 @@ void frmGorvak::InitObjects()
 {
     // The picture stores are not controls here, so there is nothing to hide.
     form_->Load();
-    form_->Move(Twips(200), Twips(200));
+    form_->Move(TwipsToPixels(200), TwipsToPixels(200));
 }
 
 void frmGorvak::BlinkRoom(Int16 Room)
 {
-    Int16 X = 0;
-    Int16 Y = 0;
-    GetPixelXY(Room, X, Y);
-    DrawCircle(static_cast<Int16>(X + 16), static_cast<Int16>(Y + 16), ui::White);
+    const grid::Point centre = grid::CellCentre(Room);
+    DrawCircle(static_cast<Int16>(centre.x), static_cast<Int16>(centre.y), ui::White);
     Delay(0.001);
-    DrawCircle(static_cast<Int16>(X + 16), static_cast<Int16>(Y + 16), EmptyCellGrey);
+    DrawCircle(static_cast<Int16>(centre.x), static_cast<Int16>(centre.y), EmptyCellGrey);
 }
 
 void frmGorvak::ShuffleRooms()
@@ -115,11 +106,8 @@ void frmGorvak::ShuffleRooms()
     Shuffling = true;
     for (Int16 i = 0; i < RoomCount; ++i) {
         if (RoomType.at(i) == 0) continue;
-        Int16 j = 0;
-        do {
-            j = static_cast<Int16>(Draw(RoomCount, Rnd(), 0));
-        } while (RoomType.at(j) == 0);
-        if (i != StartRoom && j != StartRoom) {
+        const Int16 j = AnyRoom(RoomType, [this] { return Rnd(); });
+        if (ShuffleSwaps(i, j)) {
             BlinkRoom(i);
             BlinkRoom(j);
             std::swap(RoomItem.at(i), RoomItem.at(j));
@@ -142,12 +130,10 @@ void frmGorvak::Form_MouseDown(int /*Button*/, float X, float Y)
 
 void frmGorvak::Form_KeyDown(ui::Key key)
 {
-    constexpr std::array<std::array<int, 2>, 4> step = {{{0, -44}, {44, 0}, {0, 44}, {-44, 0}}};
-    const auto [dx, dy] = step[static_cast<std::size_t>(key)];
-    Int16 X = 0;
-    Int16 Y = 0;
-    GetPixelXY(stats.CurrentRoom, X, Y);
-    Form_MouseDown(1, static_cast<float>(X + 16 + dx), static_cast<float>(Y + 16 + dy));
+    // The keys are declared in the directions' order: up is north.
+    const grid::Point step = grid::Step(static_cast<Direction>(key));
+    const grid::Point centre = grid::CellCentre(stats.CurrentRoom);
+    Form_MouseDown(1, static_cast<float>(centre.x + step.x), static_cast<float>(centre.y + step.y));
 }
 
 bool frmGorvak::Form_QueryUnload()

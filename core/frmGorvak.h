@@ -1,19 +1,25 @@
 // The main window and the game it owns. Its variables are the state of
-// play; its methods are the game's operations, each defined in the folder of
-// its subsystem:
-//   core/        start-up, the main window's events and buttons
-//   dungeon/     InitGame and the room model, the map drawing
-//   exploration/ movement, room events, the charm move and teleport, status
-//   combat/      dice and battle, the skeleton, the endings
-//   town/        the shop windows (their own classes)
+// play; its methods are the game's operations as glue: each asks the rules
+// (dungeon/Grid.h, exploration/Finds.h, combat/Duel.h, town/Wares.h) for the
+// outcome of one step, then paints, plays, pauses and checks GameNumber().
+// The bodies sit beside their subsystem's rules:
+//   core/frmGorvak.cpp                start-up, the main window's events and buttons
+//   dungeon/frmGorvakMap.cpp          a new game, the map drawing
+//   exploration/frmGorvakWalk.cpp     walking, the charm move and teleport
+//   exploration/frmGorvakRooms.cpp    room events, the pause, the serum
+//   exploration/frmDiscovery.cpp      ShowDiscovery; frmStatus.cpp cmdStatus_Click
+//   combat/frmBattle.cpp              dice and the duel; frmGorvakFights.cpp the rest
+//   town/frmShoppe.cpp                cmdShop_Click
 #pragma once
 
 #include "core/Module1.h"
+#include "dungeon/Grid.h"
 #include "dungeon/Rooms.h"
 #include "sound/Sound.h"
 #include "ui/Color.h"
 #include "ui/Form.h"
 #include "ui/Pictures.h"
+#include "ui/Random.h"
 
 #include <array>
 #include <memory>
@@ -44,7 +50,7 @@ struct Services {
 inline constexpr ui::Color EmptyCellGrey = ui::RGB(168, 168, 168);
 inline constexpr ui::Color MarkerYellow = ui::RGB(255, 255, 0);
 inline constexpr int TwipsPerPixel = 15;
-constexpr int Twips(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
 
 class frmGorvak {
 public:
@@ -53,7 +59,18 @@ public:
     frmGorvak(const frmGorvak&) = delete;
     frmGorvak& operator=(const frmGorvak&) = delete;
 
-    static ui::FormLayout Layout();
+    // The controls; the layout binds each button to its handler.
+    static constexpr ui::ControlName cmdShop{"cmdShop"};
+    static constexpr ui::ControlName cmdSpell{"cmdSpell"};
+    static constexpr ui::ControlName cmdStatus{"cmdStatus"};
+    static constexpr ui::ControlName cmdQuit{"cmdQuit"};
+    static constexpr ui::ControlName Label1{"Label1"};
+    static constexpr ui::ControlName lblVersion{"lblVersion"};
+    static constexpr ui::ControlName lblDisclaimer{"lblDisclaimer"};
+    static constexpr ui::ControlName Label2{"Label2"};
+    static constexpr ui::ControlName lblDescription{"lblDescription"};
+    static constexpr ui::ControlName shpRoomMarker{"shpRoomMarker"};
+    static ui::FormLayout Layout(frmGorvak* window = nullptr);
 
     // The player's statistics.
     Module1 stats;
@@ -82,15 +99,27 @@ public:
 
     // The dungeon (dungeon/).
     void InitGame();
-    Int16 GetGorvakRoom() const;
-    static Int16 CalcRoomNumber(float X, float Y);
+    Int16 GetGorvakRoom() const { return GorvakRoomOf(RoomItem); }
+    static Int16 CalcRoomNumber(float X, float Y) { return grid::CalcRoomNumber(X, Y); }
 
-    // The map (dungeon/).
+    // The map (dungeon/), its geometry from dungeon/Grid.h.
     // Whether a click lies on the map; strict on all four sides.
-    static bool OnMap(float X, float Y);
-    static void GetPixelXY(Int16 Room, Int16& PixelX, Int16& PixelY);
+    static bool OnMap(float X, float Y) { return grid::OnMap(X, Y); }
+    static void GetPixelXY(Int16 Room, Int16& PixelX, Int16& PixelY)
+    {
+        const grid::Point corner = grid::RoomCorner(Room);
+        PixelX = static_cast<Int16>(corner.x);
+        PixelY = static_cast<Int16>(corner.y);
+    }
+    // Leaves the out arguments as they were for a code that is not a direction.
     static void GetHallPixelXY(Int16 RoomPixelX, Int16 RoomPixelY, Int16& HallPixelX,
-                               Int16& HallPixelY, Int16 Direction);
+                               Int16& HallPixelY, Int16 Direction)
+    {
+        if (const auto hall = grid::HallCorner({RoomPixelX, RoomPixelY}, Direction)) {
+            HallPixelX = static_cast<Int16>(hall->x);
+            HallPixelY = static_cast<Int16>(hall->y);
+        }
+    }
     void DrawCircle(Int16 X, Int16 Y, ui::Color Color);
     void DrawRoom();
     void DrawHallway(Int16 Direction);
@@ -127,18 +156,21 @@ public:
 
     // The windows.
     ui::Form& form() { return *form_; }
-    frmStatus& Status() { return *status_; }
-    frmDiscovery& Discovery() { return *discovery_; }
-    frmBattle& Battle() { return *battle_; }
-    frmShoppe& Shoppe() { return *shoppe_; }
-    frmHealth& Health() { return *health_; }
-    frmMagic& Magic() { return *magic_; }
-    frmWeapons& Weapons() { return *weapons_; }
+    frmStatus& StatusWindow() { return *status_; }
+    frmDiscovery& DiscoveryWindow() { return *discovery_; }
+    frmBattle& BattleWindow() { return *battle_; }
+    frmShoppe& ShoppeWindow() { return *shoppe_; }
+    frmHealth& HealthWindow() { return *health_; }
+    frmMagic& MagicWindow() { return *magic_; }
+    frmWeapons& WeaponsWindow() { return *weapons_; }
 
     Services& services() { return services_; }
     ui::WindowSystem& windows() { return services_.windows; }
-    double Rnd();
-    void PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt);
+    double Rnd() { return services_.random.Rnd(); }
+    void PlaySoundEffect(sound::Sound buffer, bool StopFirst, bool LoopIt)
+    {
+        services_.sounds.PlaySoundEffect(buffer, StopFirst, LoopIt);
+    }
 
     // Counts the games begun. A routine that pauses (and so lets the player
     // act meanwhile) checks it afterwards: if the player died or won in the

@@ -65,6 +65,31 @@ constexpr bool LeadsOffMap(int room, Direction d)
     return true;
 }
 
+// The final monster's room: the last one holding it; none reads as room 0.
+constexpr Int16 GorvakRoomOf(const std::array<Int16, RoomCount>& items)
+{
+    Int16 found = 0;
+    for (Int16 r = 0; r < RoomCount; ++r) {
+        if (items[static_cast<std::size_t>(r)] == ItemGorvak) found = r;
+    }
+    return found;
+}
+
+// Any place holding a room, drawn until one is found.
+template <class DrawSource>
+Int16 AnyRoom(const std::array<Int16, RoomCount>& shapes, DrawSource&& rnd)
+{
+    Int16 r = 0;
+    do {
+        r = static_cast<Int16>(RandomDraw(RoomCount, rnd(), 0));
+    } while (shapes.at(static_cast<std::size_t>(r)) == 0);
+    return r;
+}
+
+// The start-up shuffle swaps two rooms' items unless either is the start
+// room, which keeps its own.
+constexpr bool ShuffleSwaps(Int16 a, Int16 b) { return a != StartRoom && b != StartRoom; }
+
 struct Dungeon {
     std::array<Int16, RoomCount> RoomType{};
     std::array<Int16, RoomCount> RoomItem{};

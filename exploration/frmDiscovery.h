@@ -1,6 +1,7 @@
 // The window that shows a find for two seconds, and the ending notices.
 #pragma once
 
+#include "core/WindowLayout.h"
 #include "ui/Form.h"
 
 #include <memory>
@@ -10,7 +11,8 @@ class frmGorvak;
 class frmDiscovery {
 public:
     explicit frmDiscovery(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName cmdOK = ::cmdOK;
+    static ui::FormLayout Layout(frmDiscovery* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void cmdOK_Click();

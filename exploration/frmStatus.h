@@ -1,6 +1,7 @@
 // The modal window that lists the player's eight statistics.
 #pragma once
 
+#include "core/WindowLayout.h"
 #include "ui/Form.h"
 
 #include <memory>
@@ -10,7 +11,9 @@ class frmGorvak;
 class frmStatus {
 public:
     explicit frmStatus(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName Label1{"Label1"};
+    static constexpr ui::ControlName cmdOK = ::cmdOK;
+    static ui::FormLayout Layout(frmStatus* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void cmdOK_Click();

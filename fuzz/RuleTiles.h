@@ -3,6 +3,7 @@
 // points, hallway pieces, and a background of grey cells in red outlines.
 #pragma once
 
+#include "dungeon/Grid.h"
 #include "dungeon/Rooms.h"
 #include "ui/Pictures.h"
 
@@ -36,12 +37,14 @@ private:
 
     static ui::Color BackgroundPixel(int x, int y)
     {
-        const int cx = (x - 106) % 44;
-        const int cy = (y - 50) % 44;
-        if (x < 106 || y < 50 || x >= 106 + 440 || y >= 50 + 352 || cx >= 32 || cy >= 32) {
+        const int cx = (x - grid::Left) % grid::Pitch;
+        const int cy = (y - grid::Top) % grid::Pitch;
+        if (x < grid::Left || y < grid::Top || x >= grid::Left + Columns * grid::Pitch ||
+            y >= grid::Top + Rows * grid::Pitch || cx >= grid::CellSize || cy >= grid::CellSize) {
             return ui::RGB(32, 26, 34);
         }
-        if (cx == 0 || cy == 0 || cx == 31 || cy == 31) return ui::RGB(168, 0, 0);
+        const int last = grid::CellSize - 1;
+        if (cx == 0 || cy == 0 || cx == last || cy == last) return ui::RGB(168, 0, 0);
         return ui::RGB(168, 168, 168);
     }
 };

@@ -4,8 +4,9 @@
 // accepted one must play without breaking the rules' invariants.
 #include "core/frmGorvak.h"
 #include "dungeon/DungeonFile.h"
+#include "dungeon/Grid.h"
 #include "fuzz/RuleTiles.h"
-#include "sound/FakeSound.h"
+#include "sound/fake/FakeSound.h"
 #include "ui/fake/FakeWindowSystem.h"
 #include "ui/fake/ScriptedRandom.h"
 
@@ -75,18 +76,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The bytes past the dungeon steer the player.
     for (std::size_t i = DungeonFileSize; i < size && i < DungeonFileSize + 64; ++i) {
         const std::uint8_t b = data[i];
-        Int16 x = 0;
-        Int16 y = 0;
-        frmGorvak::GetPixelXY(game.stats.CurrentRoom, x, y);
-        constexpr int step[4][2] = {{0, -44}, {44, 0}, {0, 44}, {-44, 0}};
+        const grid::Point here = grid::CellCentre(game.stats.CurrentRoom);
         switch (b % 8) {
-        case 0: case 1: case 2: case 3:
-            main->MouseDown(x + 16.0f + step[b % 4][0], y + 16.0f + step[b % 4][1]);
+        case 0: case 1: case 2: case 3: {
+            const grid::Point step = grid::Step(static_cast<Direction>(b % 4));
+            main->MouseDown(static_cast<float>(here.x + step.x), static_cast<float>(here.y + step.y));
             break;
-        case 4:
+        }
+        case 4: {
             main->Click("cmdSpell");
-            main->MouseDown(106.0f + (b % 10) * 44 + 16, 50.0f + (b / 10 % 8) * 44 + 16);
+            const grid::Point there = grid::CellCentre(b % RoomCount);
+            main->MouseDown(static_cast<float>(there.x), static_cast<float>(there.y));
             break;
+        }
         case 5: main->MouseDown(static_cast<float>(b) * 2.5f, static_cast<float>(b) * 1.7f); break;
         case 6:
             main->Click("cmdShop");

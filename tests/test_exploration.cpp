@@ -23,18 +23,9 @@ std::pair<int, int> Corner(int room)
     return {x, y};
 }
 
-struct DoorPoint {
-    int x;
-    int y;
-};
-// Where the map is read for a door on each side, north, east, south, west.
-constexpr std::array<DoorPoint, 4> kDoorPoints = {{{12, 1}, {26, 12}, {12, 25}, {1, 12}}};
-
 Direction DirectionBetween(int from, int to)
 {
-    for (Direction d : Directions) {
-        if (NeighbourOf(from, d) == to) return d;
-    }
+    if (const auto d = grid::DirectionTo(from, to)) return *d;
     throw std::logic_error("not neighbours");
 }
 
@@ -50,7 +41,7 @@ Dungeon WithHoles(std::initializer_list<int> holes)
             if (d.RoomType[n] == 0) continue;
             bool doors[4];
             for (Direction s : Directions) doors[s] = HasDoor(d.RoomType[n], s);
-            doors[(side + 2) % 4] = false;
+            doors[grid::Opposite(side)] = false;
             d.RoomType[n] = ShapeOf(doors[North], doors[East], doors[South], doors[West]);
         }
     }
@@ -81,7 +72,7 @@ protected:
         const auto [x, y] = Corner(room);
         return MapPixel(x, y) == ui::White;
     }
-    ui::FakeForm& Discovery() const { return Window("frmDiscovery"); }
+    ui::FakeForm& DiscoveryWindow() const { return Window("frmDiscovery"); }
 
     // What the discovery window shows a second into its pause.
     struct Seen {
@@ -93,9 +84,9 @@ protected:
     void WatchDiscovery(double after = 1.0)
     {
         windows.After(after, [this] {
-            seen.visible = Discovery().IsVisible();
+            seen.visible = DiscoveryWindow().IsVisible();
             seen.lines = PrintedOn("frmDiscovery");
-            const auto& painted = Discovery().fakeSurface().painted;
+            const auto& painted = DiscoveryWindow().fakeSurface().painted;
             if (!painted.empty()) seen.picture = painted.back().picture;
             seen.stats = Snap();
         });
@@ -268,8 +259,8 @@ TEST_F(MoveTest, HallwaysArePaintedOnEveryStepAndTheDoorsStayOpenBothWays)
         const Direction ahead = DirectionBetween(from, to);
         const auto [fx, fy] = Corner(from);
         const auto [tx, ty] = Corner(to);
-        const DoorPoint out = kDoorPoints[ahead];
-        const DoorPoint back = kDoorPoints[(ahead + 2) % 4];
+        const grid::Point out = grid::DoorTestPoint(ahead);
+        const grid::Point back = grid::DoorTestPoint(grid::Opposite(ahead));
         EXPECT_NE(MapPixel(fx + out.x, fy + out.y), ui::White) << "step " << i;
         EXPECT_NE(MapPixel(tx + back.x, ty + back.y), ui::White) << "step " << i;
     }
@@ -381,7 +372,7 @@ TEST_F(RoomEventTest, TheThiefTakesAQuarterRoundedHalfToEven)
 TEST_F(RoomEventTest, TheDiscoveryWindowIsPlacedOwnedAndSilentAndLastsTwoSeconds)
 {
     game->RoomItem[46] = ItemSerum;
-    ui::FakeForm& window = Discovery();
+    ui::FakeForm& window = DiscoveryWindow();
     const ui::FormLayout& layout = window.layout();
     EXPECT_EQ(std::pair(layout.clientWidth, layout.clientHeight), std::pair(199, 220));
     ASSERT_EQ(layout.controls.size(), 1U);
@@ -414,8 +405,8 @@ TEST_F(RoomEventTest, OkClosesTheWindowEarlyButThePauseRunsItsTwoSeconds)
 {
     game->RoomItem[46] = ItemSpell;
     bool closedEarly = false;
-    windows.After(0.5, [&] { EXPECT_TRUE(Discovery().Click("cmdOK")); });
-    windows.After(0.6, [&] { closedEarly = !Discovery().IsVisible(); });
+    windows.After(0.5, [&] { EXPECT_TRUE(DiscoveryWindow().Click("cmdOK")); });
+    windows.After(0.6, [&] { closedEarly = !DiscoveryWindow().IsVisible(); });
     const double start = clock.Now();
     ClickRoom(46);
     EXPECT_TRUE(closedEarly);
@@ -431,7 +422,7 @@ TEST_F(RoomEventTest, AnUnknownCodeDoesNothing)
         const Snapshot after = Snap();
         EXPECT_EQ(std::tie(after.gold, after.spells, after.serum, after.health),
                   std::tuple(60, 0, 0, 50));
-        EXPECT_EQ(Discovery().shows, 0) << "code " << code;
+        EXPECT_EQ(DiscoveryWindow().shows, 0) << "code " << code;
         EXPECT_FALSE(game->Battling);
     }
 }
@@ -446,7 +437,7 @@ TEST_F(RoomEventTest, KrellikStopsTheButtonsAndTheMapThenAFightFollows)
         EXPECT_FALSE(Main().IsEnabled("cmdSpell"));
         EXPECT_FALSE(Main().IsEnabled("cmdStatus"));
         EXPECT_EQ(PrintedOn("frmDiscovery"), std::vector<std::string>{"  　　撞到Krellik!"});
-        EXPECT_EQ(Discovery().fakeSurface().painted.back().picture, ui::imgSkeleton(0));
+        EXPECT_EQ(DiscoveryWindow().fakeSurface().painted.back().picture, ui::imgSkeleton(0));
         EXPECT_EQ(Window("frmBattle").shows, 0) << "the fight waits for the pause";
         ClickRoom(47);  // the map is closed meanwhile
         checked = true;
@@ -509,7 +500,7 @@ TEST_F(DiscoveryPauseTest, AMapClickDuringThePauseWalksThenAndThere)
     EXPECT_EQ(Stats().Gold, 62);
     EXPECT_EQ(Stats().Serum, 1);
     EXPECT_EQ(Stats().Attack, 98);
-    EXPECT_FALSE(Discovery().IsVisible());
+    EXPECT_FALSE(DiscoveryWindow().IsVisible());
     EXPECT_GE(windows.deepestWait, 2);
 }
 
@@ -554,7 +545,7 @@ TEST_F(DiscoveryPauseTest, ReachingZorvathDuringATeleportersPauseCancelsTheTelep
     EXPECT_EQ(Stats().CurrentRoom, 45);
     EXPECT_EQ(sounds.CountOf(Sound::sndTeleport), 0) << "the old game's teleport is void";
     EXPECT_EQ(game->RoomItem[46], ItemTeleport) << "the new game's dungeon is untouched";
-    EXPECT_TRUE(Discovery().IsVisible()) << "the ending notice stays up";
+    EXPECT_TRUE(DiscoveryWindow().IsVisible()) << "the ending notice stays up";
     EXPECT_EQ(PrintedOn("frmDiscovery").front(), texts::DefeatLine1);
 }
 

@@ -2,6 +2,7 @@
 // 2 or 1.5): the map stays pixel-sharp, reads stay logical, clicks land on
 // the same rooms, and text is drawn at the screen's resolution.
 #include "support/GameFixture.h"
+#include "support/QtSupport.h"
 
 #include "exploration/frmStatus.h"
 #include "ui/Clock.h"
@@ -37,7 +38,7 @@ protected:
     qreal Scale() const { return window->devicePixelRatioF(); }
     QImage Shown() const { return window->grab().toImage(); }
 
-    ui::QtWindowSystem qt{ShippedPictures()};
+    ui::QtWindowSystem qt{testing_support::ShippedQtPictures(), GameSystemTexts()};
     ui::SystemClock realClock;
     sound::FakeSound quiet;
     std::unique_ptr<frmGorvak> real;
@@ -87,7 +88,7 @@ TEST_F(HighDpiTest, PixelReadsStayLogicalAndClicksLandOnTheSameRooms)
 
 TEST_F(HighDpiTest, TextWindowsDrawAtTheScreensResolution)
 {
-    ui::Form& status = real->Status().form();
+    ui::Form& status = real->StatusWindow().form();
     status.Load();
     auto& surface = static_cast<ui::QtSurface&>(status.surface());
     EXPECT_DOUBLE_EQ(surface.image().devicePixelRatio(), Scale());

@@ -11,13 +11,6 @@ namespace {
 constexpr ui::Color DoorRed = ui::RGB(255, 85, 85);
 constexpr ui::Color OutlineRed = ui::RGB(168, 0, 0);
 
-struct DoorPoint {
-    Direction side;
-    int x;
-    int y;
-};
-constexpr std::array<DoorPoint, 4> kDoorPoints = {
-    {{North, 12, 1}, {East, 26, 12}, {South, 12, 25}, {West, 1, 12}}};
 
 TEST(ShippedPictures, EveryRoomTileShowsItsDoorsAtTheTestPoints)
 {
@@ -25,12 +18,13 @@ TEST(ShippedPictures, EveryRoomTileShowsItsDoorsAtTheTestPoints)
     for (Int16 shape = 1; shape <= LastShape; ++shape) {
         const ui::Picture tile = ui::imgRoom(shape - 1);
         EXPECT_EQ(pictures.PixelOf(tile, 0, 0), ui::White) << "shape " << shape;
-        for (const DoorPoint& p : kDoorPoints) {
+        for (Direction side : Directions) {
+            const grid::Point p = grid::DoorTestPoint(side);
             const ui::Color c = pictures.PixelOf(tile, p.x, p.y);
-            if (HasDoor(shape, p.side)) {
-                EXPECT_EQ(c, DoorRed) << "shape " << shape << " side " << p.side;
+            if (HasDoor(shape, side)) {
+                EXPECT_EQ(c, DoorRed) << "shape " << shape << " side " << side;
             } else {
-                EXPECT_EQ(c, ui::White) << "shape " << shape << " side " << p.side;
+                EXPECT_EQ(c, ui::White) << "shape " << shape << " side " << side;
             }
         }
     }
@@ -120,7 +114,7 @@ TEST_F(MapTest, AfterAHallwayBothRoomsStillReadAsDrawnWithOpenDoors)
 {
     for (Direction d : Directions) {
         Start(OpenDungeon());
-        const int from = NeighbourOf(45, static_cast<Direction>((d + 2) % 4));
+        const int from = NeighbourOf(45, grid::Opposite(d));
         PutPlayerIn(from);
         PutPlayerIn(45);
         game->DrawHallway(d);
@@ -132,8 +126,8 @@ TEST_F(MapTest, AfterAHallwayBothRoomsStillReadAsDrawnWithOpenDoors)
         frmGorvak::GetPixelXY(static_cast<Int16>(from), fx, fy);
         EXPECT_EQ(MapPixel(x, y), ui::White);
         EXPECT_EQ(MapPixel(fx, fy), ui::White);
-        const DoorPoint back = kDoorPoints[static_cast<std::size_t>((d + 2) % 4)];
-        const DoorPoint ahead = kDoorPoints[static_cast<std::size_t>(d)];
+        const grid::Point back = grid::DoorTestPoint(grid::Opposite(d));
+        const grid::Point ahead = grid::DoorTestPoint(d);
         EXPECT_NE(MapPixel(x + back.x, y + back.y), ui::White) << "direction " << d;
         EXPECT_NE(MapPixel(fx + ahead.x, fy + ahead.y), ui::White) << "direction " << d;
     }
@@ -181,7 +175,7 @@ TEST_F(MapTest, TheMarkerFloatsAboveTheMapAndNeverEntersItsPixels)
     EXPECT_EQ(Main().ControlPlace("shpRoomMarker").top, 46);
     const auto& layout = Main().layout().controls;
     const auto marker = std::find_if(layout.begin(), layout.end(),
-                                     [](const ui::ControlLayout& c) { return c.name == "shpRoomMarker"; });
+                                     [](const ui::ControlLayout& c) { return c.name == frmGorvak::shpRoomMarker; });
     ASSERT_NE(marker, layout.end());
     EXPECT_EQ(marker->width, 42);
     EXPECT_EQ(marker->height, 40);

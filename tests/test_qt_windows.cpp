@@ -1,6 +1,7 @@
 // The real Qt windows, offscreen: the main window's controls, the persistent
 // drawing, waits that sleep and unwind on quitting, the bundled font.
 #include "support/GameFixture.h"
+#include "support/QtSupport.h"
 
 #include "core/Texts.h"
 #include "exploration/frmDiscovery.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
@@ -41,7 +43,7 @@ protected:
     {
         ui::LoadGameFont(QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
     }
-    ui::QtWindowSystem qt{ShippedPictures()};
+    ui::QtWindowSystem qt{testing_support::ShippedQtPictures(), GameSystemTexts()};
 };
 
 TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
@@ -158,7 +160,7 @@ TEST_F(QtWindowsTest, TheDrawingPersistsAndIsReadBackExactly)
     map.FillCircle(342, 286, 4, EmptyCellGrey);
     EXPECT_EQ(map.Point(342, 286), EmptyCellGrey);
     EXPECT_EQ(map.Point(-1, 5), ui::White);
-    form->MoveControl("shpRoomMarker", 322, 222);
+    form->MoveControl(frmGorvak::shpRoomMarker, 322, 222);
     EXPECT_EQ(map.Point(322 + 21, 222), ShippedPictures().PixelOf(ui::Picture::Gorvak, 343, 222))
         << "the marker is not in the drawing";
     // The painted window shows the drawing with the marker over it.
@@ -189,6 +191,29 @@ TEST_F(QtWindowsTest, AWaitSleepsForItsTimeAndKeepsWindowsLive)
     EXPECT_GE(ticks, 5) << "events were handled during the wait";
     EXPECT_GE(blocked, 1) << "the wait slept";
     EXPECT_LE(blocked, 3 * ticks + 10) << "the wait woke only for its events, it did not spin";
+}
+
+TEST_F(QtWindowsTest, MessageBoxesCarryTheCaptionAndOkTheGameGaveTheWindowSystem)
+{
+    QString caption;
+    QString ok;
+    QTimer::singleShot(0, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* b = qobject_cast<QMessageBox*>(w); b != nullptr && b->isVisible()) box = b;
+        }
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box showing";
+            qt.Quit(1);
+            return;
+        }
+        caption = box->windowTitle();
+        ok = box->button(QMessageBox::Ok)->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_NO_THROW(qt.MessageBox(texts::NoExit, nullptr));
+    EXPECT_EQ(caption, QStringLiteral("Gorvak"));
+    EXPECT_EQ(ok, QString::fromUtf8("確定"));
 }
 
 TEST_F(QtWindowsTest, QuittingUnwindsNestedWaitsAndModalWindows)

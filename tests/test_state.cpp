@@ -97,6 +97,9 @@ TEST_F(StatsTest, TheWarningPlaysItsSoundThenOpensTheStatusWindowModally)
         EXPECT_TRUE(form.modal);
         EXPECT_EQ(form.owner, &game->form());
         soundBeforeWindow = sounds.CountOf(Sound::sndCheckStats) == 1;
+        // The player's OK is what closes it: the window's own handler.
+        EXPECT_TRUE(form.Click("cmdOK"));
+        EXPECT_FALSE(form.IsLoaded()) << "OK closes the status window";
     };
     Stats().AddAttack(-90);
     EXPECT_TRUE(soundBeforeWindow);
@@ -144,6 +147,54 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(RoundHalfEven(43.4), 43);
     EXPECT_EQ(RoundHalfEven(21.5), 22);
     EXPECT_EQ(RoundHalfEven(16.5), 16);
+}
+
+}  // namespace
+
+namespace {
+
+// While a modal window or message box is up, no other game window takes
+// input: the main window's buttons, map clicks, keys and close box go
+// nowhere, and the modal window itself still does.
+class ModalityTest : public GameTest {
+protected:
+    ModalityTest() { Start(OpenDungeon()); }
+};
+
+TEST_F(ModalityTest, AMessageBoxKeepsEveryOtherWindowFromInput)
+{
+    bool clicked = true;
+    bool closed = true;
+    windows.onMessageBox = [&](std::string_view) {
+        clicked = Main().Click("cmdStatus");
+        Main().MouseDown(386, 242);  // the room east of the start
+        Main().KeyDown(ui::Key::Down);
+        closed = Main().RequestClose();
+    };
+    Main().Click("cmdSpell");  // no charm: a message box
+    EXPECT_EQ(windows.messages, std::vector<std::string>{std::string(texts::NoCharm)});
+    EXPECT_FALSE(clicked);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(Stats().CurrentRoom, 45);
+    EXPECT_EQ(Window("frmStatus").shows, 0);
+    EXPECT_EQ(windows.droppedInputs, 4);
+    EXPECT_FALSE(windows.IsQuitting());
+}
+
+TEST_F(ModalityTest, TheStatusWindowTakesItsOwnClicksButNotTheMainWindows)
+{
+    bool mainClicked = true;
+    bool okClicked = false;
+    windows.onModal = [&](ui::FakeForm& form) {
+        mainClicked = Main().Click("cmdShop");
+        okClicked = form.Click("cmdOK");
+    };
+    Main().Click("cmdStatus");
+    EXPECT_FALSE(mainClicked);
+    EXPECT_TRUE(okClicked);
+    EXPECT_FALSE(Window("frmShoppe").IsVisible());
+    EXPECT_TRUE(Main().Click("cmdShop")) << "input comes back once it is closed";
+    EXPECT_TRUE(Window("frmShoppe").IsVisible());
 }
 
 }  // namespace

@@ -299,7 +299,7 @@ TEST_F(MagicTest, TheAdviceNamesOneWordAndOnlyEastOrWestOnceTheColumnsDiffer)
         SCOPED_TRACE(c.why);
         Stats().CurrentRoom = static_cast<Int16>(c.player);
         game->GorvakRoom = static_cast<Int16>(c.zorvath);
-        EXPECT_EQ(game->Magic().GetAdvice(), c.word) << c.player << " to " << c.zorvath;
+        EXPECT_EQ(game->MagicWindow().GetAdvice(), c.word) << c.player << " to " << c.zorvath;
     }
 }
 
@@ -462,7 +462,8 @@ TEST_F(TownWindowsTest, LayoutsAreTheWindowsOwn)
         ASSERT_EQ(form.controls.size(), 3U);
         for (std::size_t i = 0; i < 3; ++i) {
             const ui::ControlLayout& c = form.controls[i];
-            EXPECT_EQ(c.name, l.buttons[i].first);
+            EXPECT_EQ(c.name.str(), l.buttons[i].first);
+            EXPECT_TRUE(c.onClick) << "the button's handler is bound with its layout";
             EXPECT_EQ(c.text, l.buttons[i].second);
             EXPECT_EQ(c.kind, ui::ControlKind::Button);
             EXPECT_EQ(std::tie(c.left, c.top, c.width, c.height),

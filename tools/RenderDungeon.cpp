@@ -1,6 +1,7 @@
 #include "tools/RenderDungeon.h"
 
 #include "core/frmGorvak.h"
+#include "dungeon/Grid.h"
 #include "tools/ToolTexts.h"
 
 #include <QGuiApplication>
@@ -11,7 +12,20 @@ namespace {
 constexpr int kMarker = 16;  // an item's picture on the map, in the room's body
 constexpr QColor kLegendText(0xEE, 0xDE, 0xB4);
 
-QPoint CellOf(int room) { return {(room % Columns) * 44 + 106, (room / Columns) * 44 + 50}; }
+QPoint CellOf(int room)
+{
+    const grid::Point corner = grid::RoomCorner(room);
+    return {corner.x, corner.y};
+}
+
+// The hallway piece the game paints on walking from `room` to its neighbour
+// on side `d`.
+void DrawHallway(QPainter& painter, const ui::QtPictures& pictures, int room, Direction d)
+{
+    const Direction walked = d;
+    const auto hall = grid::HallCorner(grid::RoomCorner(NeighbourOf(room, d)), walked);
+    painter.drawImage(QPoint(hall->x, hall->y), pictures.Image(ui::imgHall(grid::HallPicture(walked))));
+}
 
 ui::Picture PictureOf(Int16 item)
 {
@@ -81,14 +95,12 @@ QImage RenderDungeon(const Dungeon& dungeon, const ui::QtPictures& pictures)
     // both tiles, whichever side the door is on; so once everything has been
     // walked a one-way door shows a hallway like any other.
     for (int r = 0; r < RoomCount; ++r) {
-        const QPoint cell = CellOf(r);
-        if (!LeadsOffMap(r, South) &&
-            (HasDoor(dungeon.RoomType[r], South) || HasDoor(dungeon.RoomType[r + Columns], North))) {
-            painter.drawImage(cell + QPoint(0, 25), pictures.Image(ui::imgHall(0)));
-        }
-        if (!LeadsOffMap(r, East) &&
-            (HasDoor(dungeon.RoomType[r], East) || HasDoor(dungeon.RoomType[r + 1], West))) {
-            painter.drawImage(cell + QPoint(25, 0), pictures.Image(ui::imgHall(1)));
+        for (Direction d : {South, East}) {
+            if (LeadsOffMap(r, d)) continue;
+            const int next = NeighbourOf(r, d);
+            if (HasDoor(dungeon.RoomType[r], d) || HasDoor(dungeon.RoomType[next], grid::Opposite(d))) {
+                DrawHallway(painter, pictures, r, d);
+            }
         }
     }
     for (int r = 0; r < RoomCount; ++r) {

@@ -12,9 +12,20 @@ trap 'rm -rf "$scratch"' EXIT
 # The generator finds its inputs and outputs beside itself, so it runs in a
 # copy of the tree's shape: its own folder, its inputs, and the committed
 # files it reads (the big icon is drawn with the pictures).
-mkdir -p "$scratch/assets" "$scratch/core"
+mkdir -p "$scratch/assets" "$scratch/core" "$scratch/ui" "$scratch/dungeon"
 cp -r "$repo/assets/generator" "$repo/assets/dungeon.txt" "$scratch/assets/"
 cp "$repo/core/Texts.h" "$scratch/core/"
+# The sizes and the grid the pictures are checked against are the game's own.
+cp "$repo/ui/Pictures.cpp" "$scratch/ui/"
+cp "$repo/dungeon/Grid.h" "$scratch/dungeon/"
+# The dungeon is built by the game's own tool: the normal build's, brought up
+# to date first, unless one is named.
+if [ -z "${GORVAK_DUNGEON_TOOL:-}" ]; then
+    cmake -S "$repo" -B "$repo/build" >/dev/null
+    cmake --build "$repo/build" --target gorvak_dungeon_tool -j"$(nproc)" >/dev/null
+    GORVAK_DUNGEON_TOOL="$repo/build/gorvak-dungeon"
+fi
+export GORVAK_DUNGEON_TOOL
 if ! python3 "$scratch/assets/generator/generate.py" --no-font >"$scratch/log" 2>&1; then
     cat "$scratch/log"
     echo "FAIL the generator's own checks"

@@ -12,17 +12,20 @@ bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
     return true;
 }
 
-void DrawPriceTags(ui::Form& department, std::initializer_list<PriceTag> tags)
+void DrawPriceTags(ui::Form& department, const std::array<town::Ware, 3>& shelves)
 {
+    // The cards stand on the three shelves, 72 px apart (see the pictures).
     ui::Surface& surface = department.surface();
-    for (const PriceTag& tag : tags) {
-        surface.SetCurrentXY(tag.x, tag.y);
-        surface.Print(Decimal(tag.Price) + std::string(texts::PriceTagSuffix));
+    for (std::size_t i = 0; i < shelves.size(); ++i) {
+        surface.SetCurrentXY(36 + 72 * static_cast<int>(i), 98);
+        surface.Print(Decimal(town::PriceOf(shelves[i])) + std::string(texts::PriceTagSuffix));
     }
 }
 
-ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips)
+ui::ControlLayout TownButton(ui::ControlName name, std::string_view caption, int leftTwips,
+                            std::function<void()> onClick)
 {
-    return {std::move(name), ui::ControlKind::Button, std::string(caption), Twips(leftTwips),
-            Twips(2520), Twips(975), Twips(495)};
+    return {name, ui::ControlKind::Button, std::string(caption), TwipsToPixels(leftTwips),
+            TwipsToPixels(2520), TwipsToPixels(975), TwipsToPixels(495), ui::Black,
+            std::move(onClick)};
 }

@@ -4,9 +4,10 @@
 #pragma once
 
 #include "core/Numbers.h"
+#include "town/Wares.h"
 #include "ui/Form.h"
 
-#include <initializer_list>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,16 +15,10 @@ class frmGorvak;
 
 bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price);
 
-// A ware's price on its shelf card: the price and where its text starts.
-struct PriceTag {
-    Int16 Price;
-    int x;
-    int y;
-};
-
-// Writes each price on its card in the department's picture, as "10 港幣".
-// Every department does it when it loads.
-void DrawPriceTags(ui::Form& department, std::initializer_list<PriceTag> tags);
+// Writes each shelf's price on its card in the department's picture, as
+// "10 港幣", left to right. Every department does it when it loads.
+void DrawPriceTags(ui::Form& department, const std::array<town::Ware, 3>& shelves);
 
 // One of the three buttons along the bottom of the hub and the departments.
-ui::ControlLayout TownButton(std::string name, std::string_view caption, int leftTwips);
+ui::ControlLayout TownButton(ui::ControlName name, std::string_view caption, int leftTwips,
+                            std::function<void()> onClick);

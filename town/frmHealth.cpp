@@ -4,42 +4,41 @@
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "town/Purchase.h"
+#include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
-frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
+frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdPie") cmdPie_Click();
-        else if (control == "cmdLodge") cmdLodge_Click();
-        else if (control == "cmdDoctor") cmdDoctor_Click();
-    };
 }
 
-ui::FormLayout frmHealth::Layout()
+ui::FormLayout frmHealth::Layout(frmHealth* window)
 {
-    return WindowLayout("frmHealth", Twips(3795), Twips(3330), ui::Picture::Health,
-                      {TownButton("cmdPie", texts::cmdPie, 360),
-                       TownButton("cmdLodge", texts::cmdLodge, 1440),
-                       TownButton("cmdDoctor", texts::cmdDoctor, 2520)});
+    return WindowLayout("frmHealth", TwipsToPixels(3795), TwipsToPixels(3330), ui::Picture::Health,
+                      {TownButton(cmdPie, texts::cmdPie, 360,
+                                  ui::Handler(window, &frmHealth::cmdPie_Click)),
+                       TownButton(cmdLodge, texts::cmdLodge, 1440,
+                                  ui::Handler(window, &frmHealth::cmdLodge_Click)),
+                       TownButton(cmdDoctor, texts::cmdDoctor, 2520,
+                                  ui::Handler(window, &frmHealth::cmdDoctor_Click))});
 }
 
 void frmHealth::Form_Load()
 {
-    // The cards stand on the three shelves, 72 px apart (see the picture).
-    DrawPriceTags(*form_, {{10, 36, 98}, {15, 108, 98}, {15, 180, 98}});
+    DrawPriceTags(*form_, {town::Ware::Pie, town::Ware::Lodge, town::Ware::Doctor});
 }
 
 void frmHealth::cmdPie_Click()
 {
-    if (!Purchase(main_, *form_, 10)) return;
-    main_.stats.AddPies(5);
+    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Pie))) return;
+    town::Apply(town::EffectOf(town::Ware::Pie, {}), main_.stats);
 }
 
 void frmHealth::cmdLodge_Click()
 {
-    if (!Purchase(main_, *form_, 15)) return;
-    const auto n = static_cast<Int16>(RoundHalfEven(21 + main_.Rnd()));
-    main_.stats.AddAttack(n);
+    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Lodge))) return;
+    const town::Effect lodging = town::EffectOf(town::Ware::Lodge, [this] { return main_.Rnd(); });
+    town::Apply(lodging, main_.stats);
+    const Int16 n = lodging.attack;
     main_.windows().MessageBox(std::string(texts::Lodged) + "\r\n\r\n" +
                                    std::string(texts::Added) + Decimal(n) +
                                    std::string(texts::LodgeSuffix),
@@ -48,9 +47,10 @@ void frmHealth::cmdLodge_Click()
 
 void frmHealth::cmdDoctor_Click()
 {
-    if (!Purchase(main_, *form_, 15)) return;
-    const auto n = static_cast<Int16>(RoundHalfEven(16 + main_.Rnd()));
-    main_.stats.AddHealth(n);
+    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Doctor))) return;
+    const town::Effect cure = town::EffectOf(town::Ware::Doctor, [this] { return main_.Rnd(); });
+    town::Apply(cure, main_.stats);
+    const Int16 n = cure.health;
     main_.windows().MessageBox(std::string(texts::Doctored) + "\r\n\r\n" +
                                    std::string(texts::Added) + Decimal(n) +
                                    std::string(texts::DoctorSuffix),

@@ -10,7 +10,10 @@ class frmGorvak;
 class frmHealth {
 public:
     explicit frmHealth(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName cmdPie{"cmdPie"};
+    static constexpr ui::ControlName cmdLodge{"cmdLodge"};
+    static constexpr ui::ControlName cmdDoctor{"cmdDoctor"};
+    static ui::FormLayout Layout(frmHealth* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void Form_Load();

@@ -12,7 +12,10 @@ class frmGorvak;
 class frmMagic {
 public:
     explicit frmMagic(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName cmdSpell{"cmdSpell"};
+    static constexpr ui::ControlName cmdAdvice{"cmdAdvice"};
+    static constexpr ui::ControlName cmdBrew{"cmdBrew"};
+    static ui::FormLayout Layout(frmMagic* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void Form_Load();

@@ -9,26 +9,24 @@
 #include "town/frmWeapons.h"
 #include "ui/WindowSystem.h"
 
-frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout()))
+frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
 {
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdHealth") cmdHealth_Click();
-        else if (control == "cmdMagic") cmdMagic_Click();
-        else if (control == "cmdWeapon") cmdWeapon_Click();
-    };
 }
 
-ui::FormLayout frmShoppe::Layout()
+ui::FormLayout frmShoppe::Layout(frmShoppe* window)
 {
-    return WindowLayout("frmShoppe", Twips(3810), Twips(3330), ui::Picture::Shoppe,
-                      {TownButton("cmdHealth", texts::cmdHealth, 360),
-                       TownButton("cmdMagic", texts::cmdMagic, 1440),
-                       TownButton("cmdWeapon", texts::cmdWeapon, 2520)});
+    return WindowLayout("frmShoppe", TwipsToPixels(3810), TwipsToPixels(3330), ui::Picture::Shoppe,
+                      {TownButton(cmdHealth, texts::cmdHealth, 360,
+                                  ui::Handler(window, &frmShoppe::cmdHealth_Click)),
+                       TownButton(cmdMagic, texts::cmdMagic, 1440,
+                                  ui::Handler(window, &frmShoppe::cmdMagic_Click)),
+                       TownButton(cmdWeapon, texts::cmdWeapon, 2520,
+                                  ui::Handler(window, &frmShoppe::cmdWeapon_Click))});
 }
 
 void frmShoppe::Form_Load()
 {
-    form_->Move(main_.form().Left() + Twips(1000), main_.form().Top() + Twips(1000));
+    form_->Move(main_.form().Left() + TwipsToPixels(1000), main_.form().Top() + TwipsToPixels(1000));
 }
 
 void frmShoppe::OpenDepartment(ui::Form& department, const std::function<void()>& Form_Load)
@@ -43,25 +41,25 @@ void frmShoppe::OpenDepartment(ui::Form& department, const std::function<void()>
 
 void frmShoppe::cmdHealth_Click()
 {
-    OpenDepartment(main_.Health().form(), [this] { main_.Health().Form_Load(); });
+    OpenDepartment(main_.HealthWindow().form(), [this] { main_.HealthWindow().Form_Load(); });
 }
 
 void frmShoppe::cmdMagic_Click()
 {
-    OpenDepartment(main_.Magic().form(), [this] { main_.Magic().Form_Load(); });
+    OpenDepartment(main_.MagicWindow().form(), [this] { main_.MagicWindow().Form_Load(); });
 }
 
 void frmShoppe::cmdWeapon_Click()
 {
-    OpenDepartment(main_.Weapons().form(), [this] { main_.Weapons().Form_Load(); });
+    OpenDepartment(main_.WeaponsWindow().form(), [this] { main_.WeaponsWindow().Form_Load(); });
 }
 
 void frmGorvak::cmdShop_Click()
 {
-    ui::Form& hub = Shoppe().form();
+    ui::Form& hub = ShoppeWindow().form();
     if (!hub.IsLoaded()) {
         hub.Load();
-        Shoppe().Form_Load();
+        ShoppeWindow().Form_Load();
     }
     hub.ShowModeless(&form());
 }

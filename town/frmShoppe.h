@@ -11,7 +11,10 @@ class frmGorvak;
 class frmShoppe {
 public:
     explicit frmShoppe(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName cmdHealth{"cmdHealth"};
+    static constexpr ui::ControlName cmdMagic{"cmdMagic"};
+    static constexpr ui::ControlName cmdWeapon{"cmdWeapon"};
+    static ui::FormLayout Layout(frmShoppe* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void Form_Load();

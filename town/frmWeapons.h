@@ -1,7 +1,7 @@
 // The weapons department: club, knife and sword.
 #pragma once
 
-#include "core/Numbers.h"
+#include "town/Wares.h"
 #include "ui/Form.h"
 
 #include <memory>
@@ -11,7 +11,10 @@ class frmGorvak;
 class frmWeapons {
 public:
     explicit frmWeapons(frmGorvak& main);
-    static ui::FormLayout Layout();
+    static constexpr ui::ControlName cmdClub{"cmdClub"};
+    static constexpr ui::ControlName cmdKnife{"cmdKnife"};
+    static constexpr ui::ControlName cmdSword{"cmdSword"};
+    static ui::FormLayout Layout(frmWeapons* window = nullptr);
 
     ui::Form& form() { return *form_; }
     void Form_Load();
@@ -20,7 +23,7 @@ public:
     void cmdSword_Click();
 
 private:
-    void Buy(Int16 Price, Int16 weapon);
+    void Buy(town::Ware weapon);
 
     frmGorvak& main_;
     std::unique_ptr<ui::Form> form_;

@@ -1,7 +1,12 @@
-// A game window as the rules see it: a fixed client area with its own
+// A game window as the game sees it: a fixed client area with its own
 // background and drawing surface, push buttons, labels and at most a few
 // floating shapes, laid out by a FormLayout. The window system behind it is
 // Qt in the game and a recording fake in the tests.
+//
+// Modality: while a modal window (ShowModal, a message box) is up, no other
+// game window gets input: clicks, keys and close requests reach only the
+// topmost modal window until it closes. The game relies on this: an action
+// paused in a modal window cannot be overtaken by another action.
 #pragma once
 
 #include "ui/Color.h"
@@ -17,11 +22,32 @@ namespace ui {
 
 enum class ControlKind { Button, Label, Circle };
 
+// A control's name. Each window declares the names it uses as constants in
+// its header, so a misspelt name does not compile.
+class ControlName {
+public:
+    constexpr explicit ControlName(std::string_view name) : name_(name) {}
+    constexpr std::string_view str() const { return name_; }
+    friend constexpr bool operator==(ControlName, ControlName) = default;
+
+private:
+    std::string_view name_;
+};
+
+// A click handler bound to a window's method, or none without a window
+// (a layout asked for on its own, as the tests of layouts do).
+template <class Window>
+std::function<void()> Handler(Window* window, void (Window::*method)())
+{
+    if (window == nullptr) return {};
+    return [window, method] { (window->*method)(); };
+}
+
 // The keys that walk: the arrows and W A S D.
 enum class Key { Up, Right, Down, Left };
 
 struct ControlLayout {
-    std::string name;
+    ControlName name;
     ControlKind kind = ControlKind::Button;
     std::string text;  // caption; "\r\n" breaks the line
     int left = 0;
@@ -29,6 +55,7 @@ struct ControlLayout {
     int width = 0;
     int height = 0;
     Color color = Black;  // text colour, or the circle's outline
+    std::function<void()> onClick = {};  // a button's handler, bound with its layout
 };
 
 struct FormLayout {
@@ -38,7 +65,7 @@ struct FormLayout {
     int clientHeight = 0;
     Picture background = Picture::Gorvak;
     Color textColor = Black;  // what Print draws in
-    // The rules read this window's pixels back: its drawing stays at the
+    // The door rules read this window's pixels back: its drawing stays at the
     // logical size on any screen, so every read is exact. Other windows
     // draw at the screen's resolution, for crisp text.
     bool pixelExact = false;
@@ -72,13 +99,13 @@ public:
     // ProgramEnding when the program ends meanwhile.
     virtual void ShowModal(Form* owner) = 0;
 
-    virtual void SetEnabled(std::string_view control, bool enabled) = 0;
-    virtual bool IsEnabled(std::string_view control) const = 0;
-    virtual void SetVisible(std::string_view control, bool visible) = 0;
-    virtual void MoveControl(std::string_view control, int left, int top) = 0;
+    virtual void SetEnabled(ControlName control, bool enabled) = 0;
+    virtual bool IsEnabled(ControlName control) const = 0;
+    virtual void SetVisible(ControlName control, bool visible) = 0;
+    virtual void MoveControl(ControlName control, int left, int top) = 0;
 
-    // Events, set once by the window's owner in the rules.
-    std::function<void(std::string_view control)> onClick;
+    // Window events, set once by the window's class; button clicks go to
+    // the handlers in the layout.
     std::function<void(int button, float x, float y)> onMouseDown;
     // A close request by the player: return true to refuse it.
     std::function<bool()> onQueryUnload;

@@ -5,6 +5,7 @@
 #include "ui/Form.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace ui {
@@ -14,13 +15,22 @@ namespace ui {
 // once. The window system's event entry points catch it.
 struct ProgramEnding {};
 
+// What the window system says in its own name: the message boxes' caption
+// and button, and the message for a failure nobody expected. The game's
+// words, handed in by the program that starts it.
+struct SystemTexts {
+    std::string caption;
+    std::string ok;
+    std::string unexpectedError;
+};
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
 
     virtual std::unique_ptr<Form> CreateForm(FormLayout layout) = 0;
 
-    // Modal, captioned "Gorvak", one OK button; returns after OK. Throws
+    // Modal, with the system texts' caption and one OK button; returns after OK. Throws
     // ProgramEnding when the program ends meanwhile.
     virtual void MessageBox(std::string_view text, Form* owner) = 0;
 

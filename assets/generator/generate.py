@@ -3,8 +3,9 @@
 
     python3 assets/generator/generate.py [--no-font]
 
-Pictures, the desktop icons, sounds and the dungeon need only the standard
-library.  The font step needs fontTools and the system's Noto CJK font
+Pictures, the desktop icons and sounds need only the standard library; the
+dungeon is built by the game's own tool, gorvak-dungeon (build it first, or
+point GORVAK_DUNGEON_TOOL at it), so the text format has one parser.  The font step needs fontTools and the system's Noto CJK font
 (Debian's python3-fonttools and fonts-noto-cjk; assets/generator/setup.sh installs
 them); --no-font skips it, and tools/check-assets.sh uses that to remake
 everything else in a scratch copy and compare it with what is committed.
@@ -14,6 +15,7 @@ the end fail loudly if any picture, sound, dungeon or font rule is broken.
 """
 
 import os
+import re
 import sys
 
 sys.dont_write_bytecode = True  # keep the generator folder clean
@@ -36,16 +38,30 @@ AUDIO_DIR = os.path.join(ASSETS, "audio")
 FONT_DIR = os.path.join(ASSETS, "fonts")
 TEXTS_H = os.path.join(REPO, "core", "Texts.h")
 
-SIZES = {
-    "Gorvak": (640, 480), "Hall0": (32, 26), "Hall1": (26, 32), "Status": (202, 236),
-    "Discovery": (199, 220), "Battle": (201, 281), "Shoppe": (252, 221), "Health": (252, 221),
-    "Magic": (251, 221), "Weapons": (252, 221), "Gold": (64, 64), "Spell": (64, 64),
-    "Serum": (64, 64), "Thief": (64, 64), "Teleport": (64, 64), "Gorvak0": (54, 44),
-    "Gorvak1": (55, 44), "Icon": (64, 64), "Icon256": (256, 256),
-}
-SIZES.update({"Room%02d" % i: (32, 32) for i in range(15)})
-SIZES.update({"Dice%d" % i: (32, 32) for i in range(9)})
-SIZES.update({"Skeleton%d" % i: (69, 64) for i in range(4)})
+PICTURES_CPP = os.path.join(REPO, "ui", "Pictures.cpp")
+GRID_H = os.path.join(REPO, "dungeon", "Grid.h")
+
+
+def game_picture_sizes():
+    """The size of every picture the game paints, from the game's own table."""
+    with open(PICTURES_CPP, encoding="utf-8") as f:
+        table = re.findall(r'\{"(\w+)\.png", (\d+), (\d+)\}', f.read())
+    return {name: (int(w), int(h)) for name, w, h in table}
+
+
+def game_grid():
+    """The map's corner and pitch and the door test points, from dungeon/Grid.h."""
+    with open(GRID_H, encoding="utf-8") as f:
+        text = f.read()
+    const = {n: int(v) for n, v in re.findall(r"inline constexpr int (\w+) = (\d+);", text)}
+    points = {side[0]: (int(x), int(y))
+              for side, x, y in re.findall(r"case (North|East|South|West): return \{(\d+), (\d+)\};", text)}
+    return const["Left"], const["Top"], const["Pitch"], points
+
+
+SIZES = game_picture_sizes()
+SIZES.update({"Icon": (64, 64), "Icon256": (256, 256)})  # the desktop icons' sources
+GRID_LEFT, GRID_TOP, GRID_PITCH, DOOR_POINTS = game_grid()
 
 MAX_MS = {"Walk": 250, "Dice": 90, "Teleport": 900, "Gorvak": 1800, "Gorvak2": 1800,
           "SkeletonHit": 400, "PlayerHit": 400, "Spell": 800, "Discovery": 700,
@@ -71,7 +87,7 @@ def verify_pictures():
         px[name] = get
     g = px["Gorvak"]
     for r in range(80):
-        x0, y0 = (r % 10) * 44 + 106, (r // 10) * 44 + 50
+        x0, y0 = (r % 10) * GRID_PITCH + GRID_LEFT, (r // 10) * GRID_PITCH + GRID_TOP
         for y in range(32):
             for x in range(32):
                 edge = x in (0, 31) or y in (0, 31)
@@ -80,7 +96,7 @@ def verify_pictures():
                     need(False, "Gorvak cell %d pixel (%d,%d) is %s" % (r, x, y, g(x0 + x, y0 + y)))
                     break
     need(all(g(x, y) != WHITE for y in range(480) for x in range(640)), "Gorvak background contains white")
-    points = {"N": (12, 1), "E": (26, 12), "S": (12, 25), "W": (1, 12)}
+    points = DOOR_POINTS
     stubs = {"N": (10, 14, 0, 6), "S": (10, 14, 25, 31), "W": (0, 6, 10, 14), "E": (25, 31, 10, 14)}
     for i, doors in enumerate(pictures.ROOM_DOORS):
         t = px["Room%02d" % i]

@@ -6,15 +6,13 @@
 
 namespace testing_support {
 
-std::filesystem::path AssetsFolder() { return GORVAK_ASSETS_DIR; }
-
-const ui::QtPictures& ShippedPictures()
+const PngPictures& ShippedPictures()
 {
-    static const ui::QtPictures pictures = [] {
-        ui::QtPictures p;
-        QString missing;
-        if (!p.Load(QString::fromStdString((AssetsFolder() / "pictures").string()), &missing)) {
-            throw std::runtime_error("cannot load " + missing.toStdString());
+    static const PngPictures pictures = [] {
+        PngPictures p;
+        std::string missing;
+        if (!p.Load(AssetsFolder() / "pictures", &missing)) {
+            throw std::runtime_error("cannot load " + missing);
         }
         return p;
     }();
@@ -27,29 +25,9 @@ ui::PictureCache& ShippedPictureCache()
     return cache;
 }
 
-Dungeon OpenDungeon()
-{
-    Dungeon d;
-    for (int r = 0; r < RoomCount; ++r) {
-        const bool n = RowOf(r) > 0;
-        const bool s = RowOf(r) < Rows - 1;
-        const bool e = ColumnOf(r) < Columns - 1;
-        const bool w = ColumnOf(r) > 0;
-        d.RoomType[r] = ShapeOf(n, e, s, w);
-        d.RoomItem[r] = ItemNone;
-    }
-    return d;
-}
-
-Dungeon FromText(std::string_view text)
-{
-    const DungeonText parsed = ParseDungeonText(text);
-    if (!parsed.dungeon) throw std::invalid_argument(parsed.error);
-    return *parsed.dungeon;
-}
-
 GameTest::GameTest()
 {
+    windows.texts = GameSystemTexts();
     previous_ = std::filesystem::current_path();
     std::random_device device;
     folder_ = std::filesystem::temp_directory_path() /
@@ -102,10 +80,8 @@ ui::FakeForm& GameTest::Window(std::string_view name) const
 
 void GameTest::ClickRoom(int room)
 {
-    Int16 x = 0;
-    Int16 y = 0;
-    frmGorvak::GetPixelXY(static_cast<Int16>(room), x, y);
-    Main().MouseDown(static_cast<float>(x + 16), static_cast<float>(y + 16));
+    const grid::Point centre = grid::CellCentre(room);
+    Main().MouseDown(static_cast<float>(centre.x), static_cast<float>(centre.y));
 }
 
 void GameTest::PutPlayerIn(int room)

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "core/frmGorvak.h"
+#include "core/WindowLayout.h"
 #include "dungeon/DungeonFile.h"
 #include "dungeon/DungeonText.h"
-#include "sound/FakeSound.h"
+#include "sound/fake/FakeSound.h"
 #include "ui/fake/FakeWindowSystem.h"
 #include "ui/fake/ScriptedRandom.h"
-#include "ui/qt/QtPictures.h"
+#include "support/Boards.h"
+#include "support/PngPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +22,9 @@
 
 namespace testing_support {
 
-const ui::QtPictures& ShippedPictures();
+const PngPictures& ShippedPictures();
 // The shipped pictures decoded once for all the tests' fake windows.
 ui::PictureCache& ShippedPictureCache();
-std::filesystem::path AssetsFolder();
-
-// Every place a room with all four doors allowed by the map's edges, start
-// room empty, nothing anywhere: a base to write small cases on.
-Dungeon OpenDungeon();
-Dungeon FromText(std::string_view text);
 
 class GameTest : public ::testing::Test {
 protected:

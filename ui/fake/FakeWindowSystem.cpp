@@ -36,7 +36,7 @@ void FakeForm::Load()
     }
     controls_.clear();
     for (const ControlLayout& c : layout_.controls) {
-        controls_[c.name] = ControlState{true, true, c.left, c.top};
+        controls_[std::string(c.name.str())] = ControlState{true, true, c.left, c.top};
     }
 }
 
@@ -78,9 +78,11 @@ void FakeForm::ShowModal(Form* ownerForm)
     modal = true;
     visible_ = true;
     ++shows;
+    system_.modals_.push_back(this);
     if (system_.onModal) system_.Deliver([this] { system_.onModal(*this); });
+    system_.modals_.pop_back();
     if (system_.IsQuitting()) throw ProgramEnding{};
-    Unload();  // the player closes it
+    Unload();  // the player closes it, if the hook did not
 }
 
 FakeForm::ControlState& FakeForm::State(std::string_view control)
@@ -98,23 +100,25 @@ const FakeForm::ControlState& FakeForm::State(std::string_view control) const
     return it->second;
 }
 
-void FakeForm::SetEnabled(std::string_view control, bool enabled) { State(control).enabled = enabled; }
+void FakeForm::SetEnabled(ControlName control, bool enabled) { State(control.str()).enabled = enabled; }
+
+bool FakeForm::IsEnabled(ControlName control) const { return IsEnabled(control.str()); }
 
 bool FakeForm::IsEnabled(std::string_view control) const
 {
     return loaded_ && State(control).enabled;
 }
 
-void FakeForm::SetVisible(std::string_view control, bool visible) { State(control).visible = visible; }
+void FakeForm::SetVisible(ControlName control, bool visible) { State(control.str()).visible = visible; }
 
 bool FakeForm::IsControlVisible(std::string_view control) const
 {
     return loaded_ && State(control).visible;
 }
 
-void FakeForm::MoveControl(std::string_view control, int left, int top)
+void FakeForm::MoveControl(ControlName control, int left, int top)
 {
-    ControlState& s = State(control);
+    ControlState& s = State(control.str());
     s.left = left;
     s.top = top;
 }
@@ -128,25 +132,28 @@ FakeForm::Place FakeForm::ControlPlace(std::string_view control) const
 bool FakeForm::Click(std::string_view control)
 {
     if (!IsVisible() || !IsEnabled(control) || !IsControlVisible(control)) return false;
-    if (onClick) system_.Deliver([this, name = std::string(control)] { onClick(name); });
+    if (!system_.TakesInput(*this)) return false;
+    for (const ControlLayout& c : layout_.controls) {
+        if (c.name.str() == control && c.onClick) system_.Deliver(c.onClick);
+    }
     return true;
 }
 
 void FakeForm::MouseDown(float x, float y, int button)
 {
-    if (!IsVisible() || !onMouseDown) return;
+    if (!IsVisible() || !onMouseDown || !system_.TakesInput(*this)) return;
     system_.Deliver([this, x, y, button] { onMouseDown(button, x, y); });
 }
 
 void FakeForm::KeyDown(Key key)
 {
-    if (!IsVisible() || !onKeyDown) return;
+    if (!IsVisible() || !onKeyDown || !system_.TakesInput(*this)) return;
     system_.Deliver([this, key] { onKeyDown(key); });
 }
 
 bool FakeForm::RequestClose()
 {
-    if (!IsVisible()) return false;
+    if (!IsVisible() || !system_.TakesInput(*this)) return false;
     bool refused = false;
     if (onQueryUnload) system_.Deliver([this, &refused] { refused = onQueryUnload(); });
     if (refused || !loaded_) return !loaded_;
@@ -173,9 +180,18 @@ void FakeWindowSystem::MessageBox(std::string_view text, Form* /*owner*/)
 {
     if (quitting_) throw ProgramEnding{};
     messages.emplace_back(text);
-    captions.emplace_back("Gorvak");
+    captions.push_back(texts.caption);
+    modals_.push_back(nullptr);
     if (onMessageBox) Deliver([this, t = std::string(text)] { onMessageBox(t); });
+    modals_.pop_back();
     if (quitting_) throw ProgramEnding{};
+}
+
+bool FakeWindowSystem::TakesInput(const FakeForm& form) const
+{
+    if (modals_.empty() || modals_.back() == &form) return true;
+    ++droppedInputs;
+    return false;
 }
 
 void FakeWindowSystem::Deliver(const std::function<void()>& action)

@@ -1,7 +1,8 @@
 // A window system in virtual time for the tests. Waits move a FakeClock on
 // and deliver the player's actions scheduled for that time; modal windows and
 // message boxes are recorded and answered by hooks (by default the player
-// closes them at once).
+// closes them at once). Modality holds as in Qt: while a modal window or a
+// message box is up, input meant for any other window is dropped.
 #pragma once
 
 #include "ui/WindowSystem.h"
@@ -33,17 +34,22 @@ public:
     int Top() const override { return top_; }
     void ShowModeless(Form* owner) override;
     void ShowModal(Form* owner) override;
-    void SetEnabled(std::string_view control, bool enabled) override;
-    bool IsEnabled(std::string_view control) const override;
-    void SetVisible(std::string_view control, bool visible) override;
-    void MoveControl(std::string_view control, int left, int top) override;
+    void SetEnabled(ControlName control, bool enabled) override;
+    bool IsEnabled(ControlName control) const override;
+    void SetVisible(ControlName control, bool visible) override;
+    void MoveControl(ControlName control, int left, int top) override;
+    // The tests name controls as the player sees them; an unknown name throws.
+    bool IsEnabled(std::string_view control) const;
 
     // The player's actions, as the real windows deliver them: a click on a
-    // disabled or hidden button, or on a closed window, does nothing.
+    // disabled or hidden button, on a closed window, or on any window but
+    // the topmost modal one while one is up, does nothing.
     bool Click(std::string_view control);
+    bool Click(ControlName control) { return Click(control.str()); }
     void MouseDown(float x, float y, int button = 1);
     void KeyDown(Key key);
     // The close box: asks onQueryUnload; true when the window closed.
+    // Dropped (false) while another window is modal.
     bool RequestClose();
 
     FakeSurface& fakeSurface();
@@ -114,15 +120,25 @@ public:
     // timer would; Delay must still last its full length.
     double waitShare = 1.0;
 
+    // Given by the test as the program gives the real one; the captions
+    // recorded are the ones given here.
+    SystemTexts texts;
+
     std::vector<std::string> messages;
     std::vector<std::string> captions;
     int waits = 0;
     int deepestWait = 0;
 
     void Deliver(const std::function<void()>& action);
+    // Whether input may reach this window: no modal window is up, or it is
+    // the topmost one.
+    bool TakesInput(const FakeForm& form) const;
+    mutable int droppedInputs = 0;
 
 private:
     friend class FakeForm;
+    // The modal windows up, innermost last; a message box is a null entry.
+    std::vector<const FakeForm*> modals_;
     void RunDue(double until);
 
     FakeClock& clock_;

@@ -3,19 +3,17 @@
 #include "ui/qt/QtWindowSystem.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
-
-#include <algorithm>
-#include <cstdlib>
-#include <optional>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
-#include "core/Texts.h"
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace ui {
 namespace {
@@ -124,25 +122,26 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr
     // A click on the picture takes the keyboard focus off the buttons.
     setFocusPolicy(Qt::ClickFocus);
     for (const ControlLayout& c : layout.controls) {
+        const std::string name(c.name.str());
         const QRect box(c.left, c.top, c.width, c.height);
         const QString text = ToQt(c.text);
         switch (c.kind) {
         case ControlKind::Button: {
             auto* button = new QPushButton(text, this);
-            button->setObjectName(QString::fromStdString(c.name));
+            button->setObjectName(QString::fromStdString(name));
             button->setGeometry(box);
             button->setFocusPolicy(Qt::TabFocus);
             button->setText(FitText(*button, text, false));
             button->installEventFilter(this);  // the window's keys come first
-            QObject::connect(button, &QPushButton::clicked, this, [this, name = c.name] {
-                if (form_.onClick) form_.system().Guard([this, &name] { form_.onClick(name); });
+            QObject::connect(button, &QPushButton::clicked, this, [this, click = c.onClick] {
+                if (click) form_.system().Guard(click);
             });
-            controls[c.name] = button;
+            controls[name] = button;
             break;
         }
         case ControlKind::Label: {
             auto* label = new QLabel(text, this);
-            label->setObjectName(QString::fromStdString(c.name));
+            label->setObjectName(QString::fromStdString(name));
             label->setGeometry(box);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -153,11 +152,11 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
             label->setPalette(palette);
-            controls[c.name] = label;
+            controls[name] = label;
             break;
         }
         case ControlKind::Circle:
-            shapes[c.name] = Shape{box, QColor(c.color.r, c.color.g, c.color.b), true};
+            shapes[name] = Shape{box, QColor(c.color.r, c.color.g, c.color.b), true};
             break;
         }
     }
@@ -266,7 +265,7 @@ bool FormWidget::Walk(const QKeyEvent& event)
 
 QPushButton* FormWidget::OkButton() const
 {
-    const QString ok = QString::fromUtf8(texts::OK.data(), static_cast<int>(texts::OK.size()));
+    const QString ok = QString::fromStdString(form_.system().Texts().ok);
     for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
         if (button->text() == ok) return button;
     }
@@ -451,41 +450,41 @@ QWidget* QtForm::Control(std::string_view name) const
     return it == widget_->controls.end() ? nullptr : it->second;
 }
 
-void QtForm::SetEnabled(std::string_view control, bool enabled)
+void QtForm::SetEnabled(ControlName control, bool enabled)
 {
     Load();
-    if (QWidget* w = Control(control)) {
+    if (QWidget* w = Control(control.str())) {
         if (!enabled) widget_->ControlLeaving(w);
         w->setEnabled(enabled);
         if (enabled) widget_->ControlReturning(w);
     }
 }
 
-bool QtForm::IsEnabled(std::string_view control) const
+bool QtForm::IsEnabled(ControlName control) const
 {
-    QWidget* w = Control(control);
+    QWidget* w = Control(control.str());
     return w != nullptr && w->isEnabled();
 }
 
-void QtForm::SetVisible(std::string_view control, bool visible)
+void QtForm::SetVisible(ControlName control, bool visible)
 {
     Load();
-    if (QWidget* w = Control(control)) {
+    if (QWidget* w = Control(control.str())) {
         if (!visible) widget_->ControlLeaving(w);
         w->setVisible(visible);
         if (visible) widget_->ControlReturning(w);
-    } else if (auto it = widget_->shapes.find(control); it != widget_->shapes.end()) {
+    } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
         it->second.visible = visible;
         widget_->update();
     }
 }
 
-void QtForm::MoveControl(std::string_view control, int left, int top)
+void QtForm::MoveControl(ControlName control, int left, int top)
 {
     Load();
-    if (QWidget* w = Control(control)) {
+    if (QWidget* w = Control(control.str())) {
         w->move(left, top);
-    } else if (auto it = widget_->shapes.find(control); it != widget_->shapes.end()) {
+    } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
         it->second.box.moveTo(left, top);
         widget_->update();
     }

@@ -67,10 +67,10 @@ public:
     int Top() const override;
     void ShowModeless(Form* owner) override;
     void ShowModal(Form* owner) override;
-    void SetEnabled(std::string_view control, bool enabled) override;
-    bool IsEnabled(std::string_view control) const override;
-    void SetVisible(std::string_view control, bool visible) override;
-    void MoveControl(std::string_view control, int left, int top) override;
+    void SetEnabled(ControlName control, bool enabled) override;
+    bool IsEnabled(ControlName control) const override;
+    void SetVisible(ControlName control, bool visible) override;
+    void MoveControl(ControlName control, int left, int top) override;
 
     QWidget* widget() const { return widget_.data(); }
     QtSurface& qtSurface();

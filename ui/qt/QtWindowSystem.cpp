@@ -1,6 +1,5 @@
 #include "ui/qt/QtWindowSystem.h"
 
-#include "core/Texts.h"
 #include "ui/qt/QtForm.h"
 
 #include <QApplication>
@@ -15,16 +14,6 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
-
-// What the sanitizer build's leak check is to overlook: blocks the system
-// libraries below us keep for the life of the process or lose on their own
-// error paths (D-Bus under Qt's X11 platform; SDL's WAV loader on a corrupt
-// file). None is the game's. Every Qt program of ours links this file.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libdbus-1.so\n"
-           "leak:libSDL2-2.0.so\n";
-}
 
 namespace ui {
 
@@ -41,11 +30,9 @@ bool SetGameIcon(const QString& folder)
     return true;
 }
 
-QtWindowSystem::QtWindowSystem(const QtPictures& pictures) : pictures_(pictures)
+QtWindowSystem::QtWindowSystem(const QtPictures& pictures, SystemTexts texts)
+    : pictures_(pictures), texts_(std::move(texts))
 {
-    // Installed, the desktop entry names the icon too; run from the build
-    // folder, only this gives the windows one.
-    SetGameIcon(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pictures")));
 }
 
 QtWindowSystem::~QtWindowSystem() = default;
@@ -79,14 +66,14 @@ QWidget* QtWindowSystem::OwnerWidget(Form* owner) const
 void QtWindowSystem::MessageBox(std::string_view text, Form* owner)
 {
     if (quitting_) throw ProgramEnding{};
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::MessageBoxCaption.data()),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(texts_.caption),
                     QString::fromUtf8(text.data(), static_cast<int>(text.size()))
                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     QMessageBox::Ok, OwnerWidget(owner));
     box.setWindowModality(Qt::ApplicationModal);
     // The game's own word on its one button, not the toolkit's English.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
-        ok->setText(QString::fromUtf8(texts::OK.data()));
+        ok->setText(QString::fromStdString(texts_.ok));
         ok->setIcon(QIcon());
     }
     QEventLoop loop;
@@ -153,7 +140,7 @@ void QtWindowSystem::Guard(const std::function<void()>& action)
         std::fprintf(stderr, "gorvak: %s\n", e.what());
         if (!quitting_) {
             try {
-                MessageBox(texts::UnexpectedError, nullptr);
+                MessageBox(texts_.unexpectedError, nullptr);
             } catch (const ProgramEnding&) {
             }
             Quit(1);

@@ -25,7 +25,7 @@ bool SetGameIcon(const QString& folder);
 // process sleeps; quitting ends every loop and every window.
 class QtWindowSystem final : public WindowSystem {
 public:
-    explicit QtWindowSystem(const QtPictures& pictures);
+    QtWindowSystem(const QtPictures& pictures, SystemTexts texts);
     ~QtWindowSystem() override;
 
     std::unique_ptr<Form> CreateForm(FormLayout layout) override;
@@ -46,6 +46,7 @@ public:
 
     // The first window made, which is the game's main window.
     QWidget* MainWidget() const;
+    const SystemTexts& Texts() const { return texts_; }
 
     const std::vector<QtForm*>& Forms() const { return forms_; }
     void Register(QtForm* form);
@@ -59,6 +60,7 @@ private:
     QWidget* OwnerWidget(Form* owner) const;
 
     const QtPictures& pictures_;
+    SystemTexts texts_;
     std::vector<Loop> loops_;
     std::vector<QtForm*> forms_;
     bool quitting_ = false;

@@ -1,24 +1,10 @@
+// The main window's room events: what a room holds is taken, shown and acted
+// on; the pause every action shares; the serum; the buttons an action locks.
 #include "core/Texts.h"
-#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
-#include "exploration/frmDiscovery.h"
+#include "exploration/Finds.h"
 #include "ui/Clock.h"
 #include "ui/WindowSystem.h"
-
-frmDiscovery::frmDiscovery(frmGorvak& main) : form_(main.windows().CreateForm(Layout()))
-{
-    form_->onClick = [this](std::string_view control) {
-        if (control == "cmdOK") cmdOK_Click();
-    };
-}
-
-ui::FormLayout frmDiscovery::Layout()
-{
-    return WindowLayout("frmDiscovery", 199, 220, ui::Picture::Discovery, {OkButton(56, 168)},
-                      ui::RGB(48, 28, 16));
-}
-
-void frmDiscovery::cmdOK_Click() { form_->Unload(); }
 
 void frmGorvak::ShowItem(Int16 Room)
 {
@@ -27,7 +13,7 @@ void frmGorvak::ShowItem(Int16 Room)
     RoomItem.at(Room) = ItemNone;
     switch (item) {
     case ItemGold: {
-        const int amount = Draw(3, Rnd(), 2);
+        const int amount = finds::GoldAmount(Rnd());
         stats.Gold = SatAdd(stats.Gold, amount);
         ShowDiscovery(ui::Picture::Gold, Decimal(amount) + std::string(texts::GoldSuffix), false);
         break;
@@ -41,7 +27,7 @@ void frmGorvak::ShowItem(Int16 Room)
         ShowDiscovery(ui::Picture::Serum, texts::FoundSerum, false);
         break;
     case ItemThief:
-        stats.Gold = Saturate(stats.Gold - RoundHalfEven(stats.Gold / 4.0));
+        stats.Gold = SatAdd(stats.Gold, -finds::ThiefShare(stats.Gold));
         ShowDiscovery(ui::Picture::Thief, texts::FoundThief, false);
         break;
     case ItemTeleport: {
@@ -65,30 +51,7 @@ void frmGorvak::ShowItem(Int16 Room)
 void frmGorvak::CheckForRandomItem(Int16 Room)
 {
     if (RoomItem.at(Room) != ItemNone) return;
-    const int r = Draw(10, Rnd(), 0);
-    if (r >= 5 && r <= 7) {
-        RoomItem.at(Room) = ItemSkeleton;
-    } else if (r >= 8) {
-        RoomItem.at(Room) = ItemGold;
-    }
-}
-
-void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound)
-{
-    if (Sound) PlaySoundEffect(sound::Sound::sndDiscovery, true, false);
-    ui::Form& window = Discovery().form();
-    window.Load();  // an ending notice still open is reused, button hidden
-    ui::Surface& surface = window.surface();
-    surface.Clear();
-    window.Move(form().Left() + Twips(1500), form().Top() + Twips(1500));
-    surface.PaintPicture(img, 68, 50);
-    surface.SetCurrentXY(44, 135);
-    surface.Print(Msg);
-    window.ShowModeless(&form());
-    const unsigned game = GameNumber();
-    Delay(2);
-    // After a restart meanwhile the window holds the new game's ending notice.
-    if (game == GameNumber()) window.Unload();
+    RoomItem.at(Room) = finds::RandomFind(Rnd());
 }
 
 void frmGorvak::Delay(double amount)
@@ -104,7 +67,7 @@ void frmGorvak::Delay(double amount)
 void frmGorvak::DrinkSerum()
 {
     stats.Serum = SatAdd(stats.Serum, -1);
-    const int n = Draw(15, Rnd(), 15);
+    const int n = finds::SerumBoost(Rnd());
     windows().MessageBox(std::string(texts::DrankSerum) + "\r\n" + std::string(texts::SerumPlus) +
                              Decimal(n) + std::string(texts::SerumSuffix),
                          &form());
@@ -113,7 +76,7 @@ void frmGorvak::DrinkSerum()
 
 void frmGorvak::ToggleButtons(bool Setting)
 {
-    form().SetEnabled("cmdShop", Setting);
-    form().SetEnabled("cmdSpell", Setting);
-    form().SetEnabled("cmdStatus", Setting);
+    form().SetEnabled(cmdShop, Setting);
+    form().SetEnabled(cmdSpell, Setting);
+    form().SetEnabled(cmdStatus, Setting);
 }

@@ -1,3 +1,7 @@
+// The main window's fights and endings: a step's cost, the skeleton met in a
+// room, the final monster, and death.
+#include "combat/Duel.h"
+#include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "core/frmGorvak.h"
 #include "exploration/frmDiscovery.h"
@@ -16,11 +20,11 @@ constexpr int kLineY[3] = {135, 155, 175};
 // showing is closed first, so the lines never land on another picture.
 ui::Form& DrawNotice(frmGorvak& game, const Notice& notice)
 {
-    ui::Form& window = game.Discovery().form();
+    ui::Form& window = game.DiscoveryWindow().form();
     window.Unload();
     window.Load();
-    window.SetVisible("cmdOK", false);
-    window.Move(game.form().Left() + Twips(1500), game.form().Top() + Twips(1500));
+    window.SetVisible(frmDiscovery::cmdOK, false);
+    window.Move(game.form().Left() + TwipsToPixels(1500), game.form().Top() + TwipsToPixels(1500));
     ui::Surface& surface = window.surface();
     surface.PaintPicture(notice.portrait, 68, 50);
     for (int i = 0; i < 3; ++i) {
@@ -31,6 +35,42 @@ ui::Form& DrawNotice(frmGorvak& game, const Notice& notice)
 }
 
 }  // namespace
+
+bool frmGorvak::UpdateStats()
+{
+    stats.AddAttack(duel::StepCost(stats.Pies));
+    if (stats.Attack >= 1) {
+        stats.PieSteps = SatAdd(stats.PieSteps, 1);
+        if (stats.PieSteps == duel::StepsPerPie) {
+            stats.AddPies(-1);
+            stats.PieSteps = 0;
+        }
+        return true;
+    }
+    Dead();
+    return false;
+}
+
+void frmGorvak::FightSkeleton()
+{
+    const bool won = DoBattle(duel::FightBonus(stats.Attack, stats.Weapon));
+    if (!won) {
+        BattleWindow().form().Unload();
+        Dead();
+        return;
+    }
+    // The pauses below leave the map live: if the player walks to his death
+    // or to the final monster meanwhile, the reward belongs to the old game.
+    const unsigned game = GameNumber();
+    Delay(2.0);
+    BattleWindow().form().Unload();
+    if (game != GameNumber()) return;
+    if (stats.Attack < duel::SerumBelowAttack && stats.Serum > 0) DrinkSerum();
+    const int N = duel::SkeletonGold(Rnd());
+    ShowDiscovery(ui::Picture::Gold, Decimal(N) + std::string(texts::GoldSuffix), true);
+    if (game != GameNumber()) return;
+    stats.Gold = SatAdd(stats.Gold, N);
+}
 
 void frmGorvak::FoundGorvak()
 {
