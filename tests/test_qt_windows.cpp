@@ -123,7 +123,7 @@ TEST_F(QtWindowsTest, TheStatusLinesSitOnTheSheetWithEvenMargins)
 {
     // The sheet along the middle of the lines: the run of parchment
     // colours around x = 50, up to its darker edge.
-    const QImage picture = ShippedPictures().Image(ui::Picture::Status);
+    const QImage picture = testing_support::ShippedQtPictures().Image(ui::Picture::Status);
     const int y = 100;
     auto parchment = [&picture, y](int x) {
         const QColor c = picture.pixelColor(x, y);
@@ -285,13 +285,23 @@ QPushButton* ButtonOf(ui::Form& form, const char* name)
     return AsQt(form).widget()->findChild<QPushButton*>(name);
 }
 
+// A window's layout with every button's handler replaced by one that
+// records the button's name.
+ui::FormLayout Recording(ui::FormLayout layout, std::vector<std::string>& clicked)
+{
+    for (ui::ControlLayout& c : layout.controls) {
+        if (c.kind != ui::ControlKind::Button) continue;
+        c.onClick = [&clicked, name = std::string(c.name.str())] { clicked.push_back(name); };
+    }
+    return layout;
+}
+
 TEST_F(QtWindowsTest, TheWalkingKeysWalkWhicheverButtonHasTheFocus)
 {
-    auto form = qt.CreateForm(frmGorvak::Layout());
+    std::vector<std::string> clicked;
+    auto form = qt.CreateForm(Recording(frmGorvak::Layout(), clicked));
     std::vector<ui::Key> walked;
     form->onKeyDown = [&walked](ui::Key k) { walked.push_back(k); };
-    int clicks = 0;
-    form->onClick = [&clicks](std::string_view) { ++clicks; };
     form->ShowModeless(nullptr);
     QWidget* window = AsQt(*form).widget();
     EXPECT_EQ(window->focusWidget(), window) << "the map, not a button, has the focus at first";
@@ -318,15 +328,14 @@ TEST_F(QtWindowsTest, TheWalkingKeysWalkWhicheverButtonHasTheFocus)
     QApplication::sendEvent(ButtonOf(*form, "cmdShop"), &repeat);
     EXPECT_EQ(walked.size(), 1U) << "a held key walks one step";
     EXPECT_EQ(window->focusWidget(), ButtonOf(*form, "cmdShop")) << "nor moves the focus";
-    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(clicked.empty());
     form->Unload();
 }
 
 TEST_F(QtWindowsTest, EnterAndSpacePressTheFocusedButtonAndEscapeNeverClosesTheMainWindow)
 {
-    auto form = qt.CreateForm(frmGorvak::Layout());
     std::vector<std::string> clicked;
-    form->onClick = [&clicked](std::string_view c) { clicked.emplace_back(c); };
+    auto form = qt.CreateForm(Recording(frmGorvak::Layout(), clicked));
     int closeRequests = 0;
     form->onQueryUnload = [&closeRequests] { ++closeRequests; return true; };
     form->ShowModeless(nullptr);
@@ -351,23 +360,27 @@ TEST_F(QtWindowsTest, ADisabledFocusedButtonLeavesTheFocusOnTheMapNotOnQuit)
     QWidget* window = AsQt(*form).widget();
     QPushButton* shop = ButtonOf(*form, "cmdShop");
     shop->setFocus();
-    for (const char* name : {"cmdShop", "cmdSpell", "cmdStatus"}) form->SetEnabled(name, false);
+    for (ui::ControlName name : {frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus}) {
+        form->SetEnabled(name, false);
+    }
     EXPECT_EQ(window->focusWidget(), window);
-    for (const char* name : {"cmdShop", "cmdSpell", "cmdStatus"}) form->SetEnabled(name, true);
+    for (ui::ControlName name : {frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus}) {
+        form->SetEnabled(name, true);
+    }
     EXPECT_EQ(window->focusWidget(), shop) << "the focus goes back where it was";
 
     // Moved on by the player meanwhile: it stays where the player put it.
-    form->SetEnabled("cmdShop", false);
+    form->SetEnabled(frmGorvak::cmdShop, false);
     QPushButton* quit = ButtonOf(*form, "cmdQuit");
     quit->setFocus();
-    form->SetEnabled("cmdShop", true);
+    form->SetEnabled(frmGorvak::cmdShop, true);
     EXPECT_EQ(window->focusWidget(), quit);
 
     // A hidden button too.
     shop->setFocus();
-    form->SetVisible("cmdShop", false);
+    form->SetVisible(frmGorvak::cmdShop, false);
     EXPECT_EQ(window->focusWidget(), window);
-    form->SetVisible("cmdShop", true);
+    form->SetVisible(frmGorvak::cmdShop, true);
     EXPECT_EQ(window->focusWidget(), shop);
     form->Unload();
 }
@@ -375,13 +388,18 @@ TEST_F(QtWindowsTest, ADisabledFocusedButtonLeavesTheFocusOnTheMapNotOnQuit)
 TEST_F(QtWindowsTest, EscapeIsTheCloseBoxAndEnterPressesOK)
 {
     auto main = qt.CreateForm(frmGorvak::Layout());  // the first window made
-    auto form = qt.CreateForm(frmStatus::Layout());
+    ui::FormLayout layout = frmStatus::Layout();
     int clicks = 0;
-    form->onClick = [&clicks, &form](std::string_view c) {
-        ++clicks;
-        EXPECT_EQ(c, "cmdOK");
-        form->Unload();
-    };
+    std::unique_ptr<ui::Form> form;
+    for (ui::ControlLayout& c : layout.controls) {
+        if (c.name == frmStatus::cmdOK) {
+            c.onClick = [&clicks, &form] {
+                ++clicks;
+                form->Unload();
+            };
+        }
+    }
+    form = qt.CreateForm(std::move(layout));
     bool refuse = true;
     form->onQueryUnload = [&refuse] { return refuse; };
     form->ShowModeless(nullptr);
@@ -393,18 +411,18 @@ TEST_F(QtWindowsTest, EscapeIsTheCloseBoxAndEnterPressesOK)
     EXPECT_EQ(clicks, 0);
 
     form->ShowModeless(nullptr);
-    form->SetEnabled("cmdOK", false);
+    form->SetEnabled(frmStatus::cmdOK, false);
     QTest::keyClick(AsQt(*form).widget(), Qt::Key_Return);
     EXPECT_EQ(clicks, 0) << "a disabled OK is not pressed";
     EXPECT_TRUE(form->IsLoaded());
-    form->SetEnabled("cmdOK", true);
+    form->SetEnabled(frmStatus::cmdOK, true);
     QTest::keyClick(AsQt(*form).widget(), Qt::Key_Return);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(form->IsLoaded());
 
     // A notice whose OK was hidden closes with Enter as with its close box.
     form->ShowModeless(nullptr);
-    form->SetVisible("cmdOK", false);
+    form->SetVisible(frmStatus::cmdOK, false);
     QTest::keyClick(AsQt(*form).widget(), Qt::Key_Enter);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(form->IsLoaded());
@@ -429,12 +447,12 @@ TEST_F(QtWindowsTest, TheDeathNoticeClosesWithEnterOrEscapeAndANewGameBegins)
         QObject::connect(&poll, &QTimer::timeout, [&] {
             // The low-attack warning comes first: the status window, closed
             // with the same key.
-            if (ui::Form& status = real.Status().form(); status.IsVisible()) {
+            if (ui::Form& status = real.StatusWindow().form(); status.IsVisible()) {
                 ++warnings;
                 QTest::keyClick(AsQt(status).widget(), key);
                 return;
             }
-            ui::Form& notice = real.Discovery().form();
+            ui::Form& notice = real.DiscoveryWindow().form();
             if (!notice.IsVisible()) return;
             noticeSeen = true;
             poll.stop();
@@ -444,7 +462,7 @@ TEST_F(QtWindowsTest, TheDeathNoticeClosesWithEnterOrEscapeAndANewGameBegins)
         QTest::keyClick(AsQt(real.form()).widget(), Qt::Key_Down);
         EXPECT_EQ(warnings, 1);
         EXPECT_TRUE(noticeSeen);
-        EXPECT_FALSE(real.Discovery().form().IsLoaded()) << "the notice is closed";
+        EXPECT_FALSE(real.DiscoveryWindow().form().IsLoaded()) << "the notice is closed";
         EXPECT_EQ(real.stats.Attack, 100) << "a new game has begun";
         EXPECT_EQ(real.stats.CurrentRoom, 45);
         EXPECT_FALSE(qt.IsQuitting());
@@ -491,9 +509,9 @@ TEST_F(QtWindowsTest, EveryDepartmentShowsItsPricesOnTheShelfCards)
         ui::Picture picture;
     };
     const Department departments[] = {
-        {[&] { real.Shoppe().cmdHealth_Click(); }, real.Health().form(), ui::Picture::Health},
-        {[&] { real.Shoppe().cmdMagic_Click(); }, real.Magic().form(), ui::Picture::Magic},
-        {[&] { real.Shoppe().cmdWeapon_Click(); }, real.Weapons().form(), ui::Picture::Weapons},
+        {[&] { real.ShoppeWindow().cmdHealth_Click(); }, real.HealthWindow().form(), ui::Picture::Health},
+        {[&] { real.ShoppeWindow().cmdMagic_Click(); }, real.MagicWindow().form(), ui::Picture::Magic},
+        {[&] { real.ShoppeWindow().cmdWeapon_Click(); }, real.WeaponsWindow().form(), ui::Picture::Weapons},
     };
     for (const Department& d : departments) {
         real.cmdShop_Click();
