@@ -70,7 +70,7 @@ int main(int argc, char* argv[])
     });
     std::sort(ms.begin(), ms.end());
     if (ms.empty()) return 1;
-    std::printf("click_to_samples_median_ms %.2f\nclick_to_samples_max_ms %.2f\n", ms[ms.size() / 2],
-                ms.back());
+    std::printf("click_to_samples_median_ms %.2f\nclick_to_samples_max_ms %.2f\n",
+                ms[ms.size() / 2], ms.back());
     return 0;
 }

@@ -24,7 +24,8 @@ QString Text(std::string_view text)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (!ui::LoadGameFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"))) return 1;
+    if (!ui::LoadGameFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts")))
+        return 1;
 
     QWidget window;
     window.setWindowTitle(Text(texts::Caption));
@@ -35,10 +36,14 @@ int main(int argc, char* argv[])
         bool button;
     };
     const Caption captions[] = {
-        {texts::cmdShop, 72, 416, 81, 33, true},       {texts::cmdSpell, 168, 416, 81, 33, true},
-        {texts::cmdStatus, 264, 416, 129, 33, true},   {texts::cmdQuit, 456, 416, 81, 33, true},
-        {texts::Label1, 264, 24, 169, 17, false},      {texts::lblVersion, 536, 448, 123, 15, false},
-        {texts::lblDisclaimer, 8, 448, 249, 23, false}, {texts::Label2, 272, 448, 257, 17, false},
+        {texts::cmdShop, 72, 416, 81, 33, true},
+        {texts::cmdSpell, 168, 416, 81, 33, true},
+        {texts::cmdStatus, 264, 416, 129, 33, true},
+        {texts::cmdQuit, 456, 416, 81, 33, true},
+        {texts::Label1, 264, 24, 169, 17, false},
+        {texts::lblVersion, 536, 448, 123, 15, false},
+        {texts::lblDisclaimer, 8, 448, 249, 23, false},
+        {texts::Label2, 272, 448, 257, 17, false},
         {texts::lblDescription, 0, 0, 253, 38, false},
     };
     for (const Caption& c : captions) {

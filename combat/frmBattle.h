@@ -1,8 +1,8 @@
 // The battle window: the dice duel with the skeleton.
 #pragma once
 
-#include "core/WindowLayout.h"
 #include "core/Numbers.h"
+#include "core/WindowLayout.h"
 #include "ui/Form.h"
 
 #include <memory>

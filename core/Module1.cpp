@@ -5,7 +5,8 @@
 #include "ui/WindowSystem.h"
 
 Module1::Module1(ui::WindowSystem& windows, sound::SoundEffects& sounds)
-    : windows_(windows), sounds_(sounds)
+    : windows_(windows),
+      sounds_(sounds)
 {
 }
 

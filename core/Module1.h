@@ -7,8 +7,12 @@
 
 #include <functional>
 
-namespace sound { class SoundEffects; }
-namespace ui { class WindowSystem; }
+namespace sound {
+class SoundEffects;
+}
+namespace ui {
+class WindowSystem;
+}
 
 class Module1 {
 public:

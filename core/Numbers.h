@@ -31,6 +31,9 @@ inline long long RoundHalfEven(double value)
 }
 
 // floor(n * u) + base: a draw of n values starting at base.
-inline int RandomDraw(int n, double u, int base) { return static_cast<int>(std::floor(n * u)) + base; }
+inline int RandomDraw(int n, double u, int base)
+{
+    return static_cast<int>(std::floor(n * u)) + base;
+}
 
 inline std::string Decimal(long long value) { return std::to_string(value); }

@@ -45,8 +45,15 @@ inline constexpr std::string_view ChooseRoom = "請點按你要去的房間！";
 // Status window
 inline constexpr std::string_view StatusTitle = "         Pellamorn的狀況 \r\n";
 inline constexpr std::array<std::string_view, 8> StatusLabels = {
-    "生命值: ", "攻擊力: ", "餡餅: ", "港幣: ",
-    "對付Krellik符咒: ", "血漿: ", "對付《Zorvath》的東西: ", "武器: "};
+    "生命值: ",
+    "攻擊力: ",
+    "餡餅: ",
+    "港幣: ",
+    "對付Krellik符咒: ",
+    "血漿: ",
+    "對付《Zorvath》的東西: ",
+    "武器: ",
+};
 
 // Combat
 inline constexpr std::string_view BonusLine = "攻擊力增加了 ";
@@ -97,7 +104,8 @@ inline constexpr std::string_view UnexpectedError = "遊戲發生意外錯誤，
 // A dungeon file the game refuses. The pieces are joined with room numbers
 // and codes in decimal; the whole message ends with DungeonEnd.
 inline constexpr std::string_view DungeonMissing = "無法開啟地下城檔案「Dungeon.gvk」！";
-inline constexpr std::string_view DungeonShortA = "地下城檔案「Dungeon.gvk」太短：需要 320 位元組，但只有 ";
+inline constexpr std::string_view DungeonShortA =
+    "地下城檔案「Dungeon.gvk」太短：需要 320 位元組，但只有 ";
 inline constexpr std::string_view DungeonShortB = " 位元組。";
 inline constexpr std::string_view DungeonRoom = "第 ";
 inline constexpr std::string_view DungeonRoomB = " 號房間";

@@ -3,8 +3,8 @@
 #include "core/Texts.h"
 
 ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
-                        ui::Picture background, std::vector<ui::ControlLayout> controls,
-                        ui::Color textColor)
+                            ui::Picture background, std::vector<ui::ControlLayout> controls,
+                            ui::Color textColor)
 {
     ui::FormLayout layout;
     layout.name = std::move(name);
@@ -25,6 +25,6 @@ ui::SystemTexts GameSystemTexts()
 
 ui::ControlLayout OkButton(int left, int top, std::function<void()> onClick)
 {
-    return {cmdOK, ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33, ui::Black,
-            std::move(onClick)};
+    return {cmdOK,     ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33,
+            ui::Black, std::move(onClick)};
 }

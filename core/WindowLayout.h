@@ -9,8 +9,8 @@
 #include <vector>
 
 ui::FormLayout WindowLayout(std::string name, int clientWidth, int clientHeight,
-                        ui::Picture background, std::vector<ui::ControlLayout> controls,
-                        ui::Color textColor = ui::Black);
+                            ui::Picture background, std::vector<ui::ControlLayout> controls,
+                            ui::Color textColor = ui::Black);
 
 // The window system's own words: caption, OK button, unexpected failure.
 ui::SystemTexts GameSystemTexts();

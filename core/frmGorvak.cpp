@@ -45,25 +45,27 @@ frmGorvak::~frmGorvak() = default;
 ui::FormLayout frmGorvak::Layout(frmGorvak* window)
 {
     using ui::Handler;
-    ui::FormLayout layout = WindowLayout("frmGorvak", 640, 481, ui::Picture::Gorvak, {
-        {cmdShop, ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33, ui::Black,
-         Handler(window, &frmGorvak::cmdShop_Click)},
-        {cmdSpell, ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33, ui::Black,
-         Handler(window, &frmGorvak::cmdSpell_Click)},
-        {cmdStatus, ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33,
-         ui::Black, Handler(window, &frmGorvak::cmdStatus_Click)},
-        {cmdQuit, ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33, ui::Black,
-         Handler(window, &frmGorvak::cmdQuit_Click)},
-        {Label1, ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
-        {lblVersion, ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
-         LabelText},
-        {lblDisclaimer, ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
-         LabelText},
-        {Label2, ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
-        {lblDescription, ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
-         LabelText},
-        {shpRoomMarker, ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
-    });
+    ui::FormLayout layout = WindowLayout(
+        "frmGorvak", 640, 481, ui::Picture::Gorvak,
+        {
+            {cmdShop, ControlKind::Button, std::string(texts::cmdShop), 72, 416, 81, 33, ui::Black,
+             Handler(window, &frmGorvak::cmdShop_Click)},
+            {cmdSpell, ControlKind::Button, std::string(texts::cmdSpell), 168, 416, 81, 33,
+             ui::Black, Handler(window, &frmGorvak::cmdSpell_Click)},
+            {cmdStatus, ControlKind::Button, std::string(texts::cmdStatus), 264, 416, 129, 33,
+             ui::Black, Handler(window, &frmGorvak::cmdStatus_Click)},
+            {cmdQuit, ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33, ui::Black,
+             Handler(window, &frmGorvak::cmdQuit_Click)},
+            {Label1, ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
+            {lblVersion, ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
+             LabelText},
+            {lblDisclaimer, ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
+             LabelText},
+            {Label2, ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
+            {lblDescription, ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
+             LabelText},
+            {shpRoomMarker, ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
+        });
     layout.pixelExact = true;  // the door rules read the map back
     return layout;
 }
@@ -74,7 +76,7 @@ void frmGorvak::Form_Load()
     const sound::LoadResult loaded = services_.sounds.LoadSounds();
     if (loaded != sound::LoadResult::Loaded) {
         windows().MessageBox(loaded == sound::LoadResult::DeviceFailed ? texts::SoundInitFailed
-                                                                        : texts::SoundFileMissing,
+                                                                       : texts::SoundFileMissing,
                              nullptr);
         windows().Quit(1);
         throw ui::ProgramEnding{};

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kSideWords = {texts::North, texts::East,
-                                                        texts::South, texts::West};
+constexpr std::array<std::string_view, 4> kSideWords = {texts::North, texts::East, texts::South,
+                                                        texts::West};
 
 std::string RoomPrefix(int room)
 {
@@ -34,8 +34,8 @@ std::vector<std::string> DungeonProblems(const Dungeon& dungeon)
                                Decimal(shape) + std::string(texts::DungeonBadShapeB));
         }
         if (item < 0 || item > LastItem) {
-            problems.push_back(RoomPrefix(r) + std::string(texts::DungeonBadItemA) +
-                               Decimal(item) + std::string(texts::DungeonBadItemB));
+            problems.push_back(RoomPrefix(r) + std::string(texts::DungeonBadItemA) + Decimal(item) +
+                               std::string(texts::DungeonBadItemB));
         }
     }
     if (dungeon.RoomType[StartRoom] == 0) {

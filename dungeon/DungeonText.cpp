@@ -40,14 +40,15 @@ DungeonText ParseDungeonText(std::string_view text)
         std::vector<std::string> row_cells;
         for (std::string cell; cells >> cell;) row_cells.push_back(cell);
         if (row_cells.size() != static_cast<std::size_t>(Columns)) {
-            result.error = where + "a row needs 10 cells, this one has " +
-                           std::to_string(row_cells.size());
+            result.error =
+                where + "a row needs 10 cells, this one has " + std::to_string(row_cells.size());
             return result;
         }
         for (int column = 0; column < Columns; ++column) {
             const std::string& cell = row_cells[static_cast<std::size_t>(column)];
             const auto colon = cell.find(':');
-            const std::string at = where + "cell " + std::to_string(column + 1) + " \"" + cell + "\": ";
+            const std::string at =
+                where + "cell " + std::to_string(column + 1) + " \"" + cell + "\": ";
             if (colon == std::string::npos || colon + 2 != cell.size()) {
                 result.error = at + "write it as DOORS:ITEM";
                 return result;

@@ -42,12 +42,12 @@ constexpr int NeighbourOf(int room, Direction d)
 // north, east, south, west.
 constexpr bool HasDoor(Int16 shape, Direction d)
 {
-    constexpr std::array<unsigned, 16> doors = {
-        0b0000,                          // no room
-        0b0001, 0b0010, 0b0100, 0b1000,  // N, E, S, W
-        0b0011, 0b0101, 0b1001, 0b0110, 0b1010, 0b1100,  // NE NS NW ES EW SW
-        0b0111, 0b1011, 0b1101, 0b1110,  // NES NEW NSW ESW
-        0b1111};
+    constexpr std::array<unsigned, 16> doors = {0b0000,  // no room
+                                                0b0001, 0b0010, 0b0100, 0b1000,  // N, E, S, W
+                                                0b0011, 0b0101, 0b1001, 0b0110,
+                                                0b1010, 0b1100,  // NE NS NW ES EW SW
+                                                0b0111, 0b1011, 0b1101, 0b1110,  // NES NEW NSW ESW
+                                                0b1111};
     if (shape < 0 || shape > LastShape) return false;
     return (doors[static_cast<std::size_t>(shape)] >> d) & 1U;
 }

@@ -13,7 +13,8 @@ public:
     {
         const int id = static_cast<int>(p);
         const int room0 = static_cast<int>(ui::Picture::Room0);
-        if (id >= room0 && id < room0 + 15) return RoomPixel(static_cast<Int16>(id - room0 + 1), x, y);
+        if (id >= room0 && id < room0 + 15)
+            return RoomPixel(static_cast<Int16>(id - room0 + 1), x, y);
         if (p == ui::Picture::Hall0) return x >= 10 && x <= 14 ? kCorridor : ui::White;
         if (p == ui::Picture::Hall1) return y >= 10 && y <= 14 ? kCorridor : ui::White;
         if (p == ui::Picture::Gorvak) return BackgroundPixel(x, y);
@@ -28,7 +29,8 @@ private:
         if (x >= 7 && x <= 24 && y >= 7 && y <= 24) return ui::RGB(90, 90, 100);
         const bool across = x >= 10 && x <= 14;
         const bool down = y >= 10 && y <= 14;
-        if ((across && y < 7 && HasDoor(shape, North)) || (across && y > 24 && HasDoor(shape, South)) ||
+        if ((across && y < 7 && HasDoor(shape, North)) ||
+            (across && y > 24 && HasDoor(shape, South)) ||
             (down && x < 7 && HasDoor(shape, West)) || (down && x > 24 && HasDoor(shape, East))) {
             return ui::RGB(255, 85, 85);
         }

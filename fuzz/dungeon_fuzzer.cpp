@@ -39,7 +39,8 @@ void CheckInvariants(const frmGorvak& game)
     Check(s.Gold >= 0, "Gold >= 0");
     Check(s.Spells >= 0, "Spells >= 0");
     Check(s.CurrentRoom >= 0 && s.CurrentRoom < RoomCount, "CurrentRoom on the grid");
-    Check(game.RoomType.at(static_cast<std::size_t>(s.CurrentRoom)) != 0, "CurrentRoom holds a room");
+    Check(game.RoomType.at(static_cast<std::size_t>(s.CurrentRoom)) != 0,
+          "CurrentRoom holds a room");
 }
 
 }  // namespace
@@ -78,9 +79,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t b = data[i];
         const grid::Point here = grid::CellCentre(game.stats.CurrentRoom);
         switch (b % 8) {
-        case 0: case 1: case 2: case 3: {
+        case 0:
+        case 1:
+        case 2:
+        case 3: {
             const grid::Point step = grid::Step(static_cast<Direction>(b % 4));
-            main->MouseDown(static_cast<float>(here.x + step.x), static_cast<float>(here.y + step.y));
+            main->MouseDown(static_cast<float>(here.x + step.x),
+                            static_cast<float>(here.y + step.y));
             break;
         }
         case 4: {
@@ -92,9 +97,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 5: main->MouseDown(static_cast<float>(b) * 2.5f, static_cast<float>(b) * 1.7f); break;
         case 6:
             main->Click("cmdShop");
-            if (auto* hub = windows.Find("frmShoppe")) hub->Click(b & 16 ? "cmdMagic" : "cmdHealth");
-            if (auto* magic = windows.Find("frmMagic")) magic->Click(b & 32 ? "cmdAdvice" : "cmdBrew");
-            if (auto* health = windows.Find("frmHealth")) health->Click(b & 32 ? "cmdLodge" : "cmdPie");
+            if (auto* hub = windows.Find("frmShoppe"))
+                hub->Click(b & 16 ? "cmdMagic" : "cmdHealth");
+            if (auto* magic = windows.Find("frmMagic"))
+                magic->Click(b & 32 ? "cmdAdvice" : "cmdBrew");
+            if (auto* health = windows.Find("frmHealth"))
+                health->Click(b & 32 ? "cmdLodge" : "cmdPie");
             break;
         default: windows.RunUntil(clock.Now() + 1 + b % 5); break;
         }

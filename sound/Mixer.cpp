@@ -17,7 +17,8 @@ std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_Au
         return std::nullopt;
     }
     const int length = static_cast<int>(data.size());
-    std::vector<std::uint8_t> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
+    std::vector<std::uint8_t> work(static_cast<std::size_t>(length) *
+                                   static_cast<std::size_t>(cvt.len_mult));
     if (length > 0) std::memcpy(work.data(), data.data(), data.size());
     int converted = length;
     if (built > 0 && length > 0) {
@@ -36,13 +37,18 @@ std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_Au
 }
 
 Mixer::Mixer(int voices, int channels, std::size_t bufferSamples)
-    : voices_(static_cast<std::size_t>(voices)), sum_(bufferSamples), channels_(channels)
+    : voices_(static_cast<std::size_t>(voices)),
+      sum_(bufferSamples),
+      channels_(channels)
 {
     if (voices < 1 || channels < 1) throw std::invalid_argument("Mixer: no voices or no channels");
 }
 
 Mixer::Voice& Mixer::At(int voice) { return voices_.at(static_cast<std::size_t>(voice)); }
-const Mixer::Voice& Mixer::At(int voice) const { return voices_.at(static_cast<std::size_t>(voice)); }
+const Mixer::Voice& Mixer::At(int voice) const
+{
+    return voices_.at(static_cast<std::size_t>(voice));
+}
 
 void Mixer::SetClip(int voice, Clip clip)
 {

@@ -14,7 +14,10 @@ constexpr Uint16 BufferFrames = 256;
 
 }  // namespace
 
-SdlSound::SdlSound(std::filesystem::path audioFolder) : folder_(std::move(audioFolder)) {}
+SdlSound::SdlSound(std::filesystem::path audioFolder)
+    : folder_(std::move(audioFolder))
+{
+}
 
 SdlSound::~SdlSound()
 {
@@ -60,8 +63,9 @@ bool SdlSound::OpenDevice()
     // Any rate and channel count the device prefers: the effects are
     // converted to it once, below. The sample format is always ours (SDL
     // converts in its own thread if the hardware's differs).
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
-                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    device_ =
+        SDL_OpenAudioDevice(nullptr, 0, &want, &have,
+                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (device_ == 0) {
         lastError_ = SDL_GetError();
         return false;
@@ -75,7 +79,8 @@ LoadResult SdlSound::Load()
 {
     if (!OpenDevice()) return LoadResult::DeviceFailed;
     for (int i = 0; i < SoundCount; ++i) {
-        const std::filesystem::path path = folder_ / std::string(SoundFiles[static_cast<std::size_t>(i)]);
+        const std::filesystem::path path =
+            folder_ / std::string(SoundFiles[static_cast<std::size_t>(i)]);
         SDL_AudioSpec spec{};
         Uint8* data = nullptr;
         Uint32 length = 0;
@@ -83,7 +88,8 @@ LoadResult SdlSound::Load()
             lastError_ = path.string() + ": " + SDL_GetError();
             return LoadResult::FileMissing;
         }
-        std::optional<Clip> clip = ConvertClip({data, length}, spec, mixer_->Channels(), deviceRate_);
+        std::optional<Clip> clip =
+            ConvertClip({data, length}, spec, mixer_->Channels(), deviceRate_);
         SDL_FreeWAV(data);
         if (!clip) {
             lastError_ = path.string() + ": " + SDL_GetError();

@@ -25,9 +25,8 @@ inline constexpr int SoundCount = 11;
 
 // File names under the program's "audio" folder, letter case as written.
 inline constexpr std::array<std::string_view, SoundCount> SoundFiles = {
-    "Walk.wav",        "Dice.wav",       "Teleport.wav", "Gorvak.wav",
-    "Gorvak2.wav",     "SkeletonHit.wav", "PlayerHit.wav", "Spell.wav",
-    "Discovery.wav",   "Shop.wav",       "CheckStats.wav"};
+    "Walk.wav",      "Dice.wav",  "Teleport.wav",  "Gorvak.wav", "Gorvak2.wav",   "SkeletonHit.wav",
+    "PlayerHit.wav", "Spell.wav", "Discovery.wav", "Shop.wav",   "CheckStats.wav"};
 
 enum class LoadResult { Loaded, DeviceFailed, FileMissing };
 

@@ -55,8 +55,8 @@ TEST(ShippedAssets, ThePortraitsCarryOnIntoTheDiscoveryFrame)
         (testing_support::AssetsFolder() / "pictures" / "Discovery.png").string()));
     ASSERT_FALSE(frame.isNull());
     for (const char* file : {"Gorvak0.png", "Gorvak1.png"}) {
-        const QImage portrait(QString::fromStdString(
-            (testing_support::AssetsFolder() / "pictures" / file).string()));
+        const QImage portrait(
+            QString::fromStdString((testing_support::AssetsFolder() / "pictures" / file).string()));
         ASSERT_FALSE(portrait.isNull());
         int same = 0;
         int edge = 0;
@@ -70,7 +70,8 @@ TEST(ShippedAssets, ThePortraitsCarryOnIntoTheDiscoveryFrame)
                                       << " edge pixels meet the frame's picture";
         // And the body goes on below the portrait: the frame's inside is not bare there.
         int body = 0;
-        for (int x = 0; x < 64; ++x) body += frame.pixel(68 + x, 50 + 56) != frame.pixel(67, 50 + 56);
+        for (int x = 0; x < 64; ++x)
+            body += frame.pixel(68 + x, 50 + 56) != frame.pixel(67, 50 + 56);
         EXPECT_GT(body, 32);
     }
 }
@@ -84,7 +85,8 @@ struct Levels {
 
 Levels LevelsOf(std::string_view name)
 {
-    std::ifstream in(testing_support::AssetsFolder() / "audio" / std::string(name), std::ios::binary);
+    std::ifstream in(testing_support::AssetsFolder() / "audio" / std::string(name),
+                     std::ios::binary);
     std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<double> samples;
     // The chunks after the header: find "data" and read its 16-bit samples.
@@ -132,7 +134,8 @@ TEST(ShippedAssets, TheElevenEffectsShareOneLoudnessAndTheWarningIsNoLouderThanA
         loudest = std::max(loudest, levels.loudness);
         quietest = std::min(quietest, levels.loudness);
     }
-    EXPECT_LE(loudest - quietest, 1.5) << "effects differ in loudness by " << loudest - quietest << " dB";
+    EXPECT_LE(loudest - quietest, 1.5)
+        << "effects differ in loudness by " << loudest - quietest << " dB";
     EXPECT_LE(LevelsOf("CheckStats.wav").loudness, LevelsOf("Walk.wav").loudness)
         << "the low-statistics warning drowns the footsteps";
 }

@@ -42,7 +42,9 @@ protected:
             Bot bot(dungeon, seed, options);
             tally.games += bot.Play();
             tally.endings += bot.endings();
-            for (int k = 0; k < sound::SoundCount; ++k) tally.heard[static_cast<std::size_t>(k)] += bot.heard()[static_cast<std::size_t>(k)];
+            for (int k = 0; k < sound::SoundCount; ++k)
+                tally.heard[static_cast<std::size_t>(k)] +=
+                    bot.heard()[static_cast<std::size_t>(k)];
             tally.timed += bot.timedFired();
             tally.modals += bot.modalsAnswered();
             tally.dropped += bot.droppedInputs();
@@ -60,8 +62,8 @@ protected:
     {
         const Tally tally = Play(dungeon, games, firstSeed, options);
         if (std::getenv("GORVAK_BOT_VERBOSE") != nullptr) {
-            std::printf("games %d runs %d endings %d timed %d modals %d | sounds:", tally.games, tally.runs,
-                        tally.endings, tally.timed, tally.modals);
+            std::printf("games %d runs %d endings %d timed %d modals %d | sounds:", tally.games,
+                        tally.runs, tally.endings, tally.timed, tally.modals);
             for (int h : tally.heard) std::printf(" %d", h);
             std::printf("\n");
         }
@@ -112,7 +114,7 @@ Dungeon Holes(std::uint32_t seed)
             std::array<bool, 4> door{};
             for (Direction dir : Directions) {
                 door[dir] = HasDoor(d.RoomType[r], dir) && !LeadsOffMap(r, dir) &&
-                            d.RoomType[NeighbourOf(r, dir)] != 0;
+                    d.RoomType[NeighbourOf(r, dir)] != 0;
             }
             Int16 shape = ShapeOf(door[North], door[East], door[South], door[West]);
             if (shape == 0 && r == StartRoom) shape = d.RoomType[r];  // keep the start as is
@@ -142,7 +144,8 @@ Dungeon Holes(std::uint32_t seed)
     }
     d.RoomItem[StartRoom] = ItemNone;
     for (int r = 0; r < RoomCount; ++r) {
-        if (r != StartRoom && d.RoomType[r] == 0 && chance(0.3)) d.RoomItem[r] = ItemGold;  // never found
+        if (r != StartRoom && d.RoomType[r] == 0 && chance(0.3))
+            d.RoomItem[r] = ItemGold;  // never found
     }
     int z = 0;
     do {
@@ -181,7 +184,8 @@ TEST_F(BotTest, EmptyPlacesAndOneWayDoors)
 {
     for (std::uint32_t layout = 1; layout <= 6; ++layout) {
         const Dungeon d = Holes(layout);
-        ASSERT_TRUE(DungeonProblems(d).empty()) << "layout " << layout << ": " << DungeonProblems(d).front();
+        ASSERT_TRUE(DungeonProblems(d).empty())
+            << "layout " << layout << ": " << DungeonProblems(d).front();
         Options o;
         o.shuffle = layout % 2 == 0;
         o.stdRandom = layout % 3 == 0;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kSkeletonRoom = 46;
 constexpr int kGorvakRoom = 47;  // next to the skeleton, for walks during its pauses
-constexpr int kEmptyRoom = 44;   // next to the start room
+constexpr int kEmptyRoom = 44;  // next to the start room
 
 // A found skeleton shows for 2 s; a turn is two rolls of 1 s, a 0.5-s pause
 // between them and a 1-s pause after the blow.
@@ -37,7 +37,11 @@ Dungeon Stocked()
 
 class CombatTest : public GameTest {
 protected:
-    CombatTest() : dungeon_(Stocked()) { Start(dungeon_); }
+    CombatTest()
+        : dungeon_(Stocked())
+    {
+        Start(dungeon_);
+    }
 
     // One roll: nine other faces flicker past, only the tenth counts.
     void PushRoll(int face)
@@ -55,7 +59,10 @@ protected:
     static double Turn(double start, int turn) { return start + kFound + kTurn * turn; }
     static double Blow(double start, int turn) { return Turn(start, turn) + kAfterRolls + 0.5; }
 
-    bool Is(const ui::FakeForm& form, std::string_view name) const { return &form == &Window(name); }
+    bool Is(const ui::FakeForm& form, std::string_view name) const
+    {
+        return &form == &Window(name);
+    }
     ui::FakeForm& BattleWindow() const { return Window("frmBattle"); }
     ui::FakeForm& Notice() const { return Window("frmDiscovery"); }
     ui::Picture LastPainted(ui::FakeForm& form) const
@@ -96,7 +103,7 @@ protected:
 
 // --- Walking tires ---------------------------------------------------------
 
-class StepTest : public CombatTest {};
+class StepTest : public CombatTest { };
 
 TEST_F(StepTest, EachStepCostsOneAttackAndEveryThirdStepEatsThePie)
 {
@@ -154,7 +161,7 @@ struct LastStep {
     bool dies;
 };
 
-class LastStepTest : public CombatTest, public ::testing::WithParamInterface<LastStep> {};
+class LastStepTest : public CombatTest, public ::testing::WithParamInterface<LastStep> { };
 
 TEST_P(LastStepTest, AStepThatLeavesNoAttackKillsInsteadOfWalking)
 {
@@ -192,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(Combat, LastStepTest,
 
 // --- The duel --------------------------------------------------------------
 
-class DuelTest : public CombatTest {};
+class DuelTest : public CombatTest { };
 
 TEST_F(DuelTest, AWonDuelTurnByTurn)
 {
@@ -342,7 +349,7 @@ struct Bonus {
     int expected;
 };
 
-class BonusTest : public CombatTest, public ::testing::WithParamInterface<Bonus> {};
+class BonusTest : public CombatTest, public ::testing::WithParamInterface<Bonus> { };
 
 TEST_P(BonusTest, AttackAndWeaponGiveTheBonusRoundedHalvesToEven)
 {
@@ -361,11 +368,11 @@ TEST_P(BonusTest, AttackAndWeaponGiveTheBonusRoundedHalvesToEven)
     EXPECT_EQ(sounds.CountOf(Sound::sndPlayerHit), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Combat, BonusTest,
-    ::testing::Values(Bonus{100, 0, 1}, Bonus{100, 3, 4}, Bonus{99, 0, 1}, Bonus{60, 2, 1},
-                      Bonus{10, 0, -4}, Bonus{30, 0, -2}, Bonus{50, 0, -2}, Bonus{70, 0, 0},
-                      Bonus{90, 0, 0}, Bonus{10, 1, -2}, Bonus{30, 1, -2}));
+INSTANTIATE_TEST_SUITE_P(Combat, BonusTest,
+                         ::testing::Values(Bonus{100, 0, 1}, Bonus{100, 3, 4}, Bonus{99, 0, 1},
+                                           Bonus{60, 2, 1}, Bonus{10, 0, -4}, Bonus{30, 0, -2},
+                                           Bonus{50, 0, -2}, Bonus{70, 0, 0}, Bonus{90, 0, 0},
+                                           Bonus{10, 1, -2}, Bonus{30, 1, -2}));
 
 // --- After a won fight -----------------------------------------------------
 
@@ -375,7 +382,7 @@ struct Serum {
     bool drinks;
 };
 
-class SerumTest : public CombatTest, public ::testing::WithParamInterface<Serum> {};
+class SerumTest : public CombatTest, public ::testing::WithParamInterface<Serum> { };
 
 TEST_P(SerumTest, ALowAttackAfterAWinDrinksASerumBeforeTheReward)
 {
@@ -384,7 +391,7 @@ TEST_P(SerumTest, ALowAttackAfterAWinDrinksASerumBeforeTheReward)
     PutPlayerIn(kSkeletonRoom);
     PushTurn(8, 0, 5);
     if (GetParam().drinks) random.PushDraw(15, 3);  // +18
-    random.PushDraw(5, 1);                          // reward 6
+    random.PushDraw(5, 1);  // reward 6
     windows.onMessageBox = [&](std::string_view) {
         EXPECT_FALSE(BattleWindow().IsLoaded());
         EXPECT_EQ(sounds.CountOf(Sound::sndDiscovery), 0);
@@ -409,7 +416,8 @@ INSTANTIATE_TEST_SUITE_P(Combat, SerumTest,
                          ::testing::Values(Serum{20, 1, true}, Serum{21, 1, false},
                                            Serum{20, 0, false}));
 
-class RewardTest : public CombatTest, public ::testing::WithParamInterface<std::pair<double, int>> {};
+class RewardTest : public CombatTest,
+                   public ::testing::WithParamInterface<std::pair<double, int>> { };
 
 TEST_P(RewardTest, FiveToNineCoinsShowForTwoSecondsBeforeTheyArePaid)
 {
@@ -446,7 +454,7 @@ INSTANTIATE_TEST_SUITE_P(Combat, RewardTest,
 
 // --- What the player can do during a fight ---------------------------------
 
-class FightGuardTest : public CombatTest {};
+class FightGuardTest : public CombatTest { };
 
 TEST_F(FightGuardTest, MapClicksAndButtonsDoNothingUntilTheFightIsOver)
 {
@@ -498,7 +506,7 @@ TEST_F(FightGuardTest, ASecondSkeletonMetDuringTheFirstOnesPauseFightsOnAFreshWi
     windows.At(Turn(start, 1) + 1.0, [&] {
         random.PushDraw(10, 5);  // a skeleton turns up next door
         PushTurn(8, 0, 5);
-        random.PushDraw(5, 0);   // its reward, paid first
+        random.PushDraw(5, 0);  // its reward, paid first
         const double second = clock.Now();
         windows.At(Turn(second, 0) + 0.05, [&] {
             lines = PrintedOn("frmBattle");
@@ -521,7 +529,7 @@ struct QuitMoment {
     bool byButton;
 };
 
-class QuitDuringFightTest : public CombatTest, public ::testing::WithParamInterface<QuitMoment> {};
+class QuitDuringFightTest : public CombatTest, public ::testing::WithParamInterface<QuitMoment> { };
 
 TEST_P(QuitDuringFightTest, QuittingEndsCleanlyWithStatusZero)
 {
@@ -546,21 +554,21 @@ TEST_P(QuitDuringFightTest, QuittingEndsCleanlyWithStatusZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Combat, QuitDuringFightTest,
-                         ::testing::Values(QuitMoment{kFound + 0.35, true},      // first roll
-                                           QuitMoment{kFound + 1.25, false},     // between rolls
-                                           QuitMoment{kFound + 1.85, true},      // second roll
-                                           QuitMoment{kFound + 3.0, false}));    // after the blow
+                         ::testing::Values(QuitMoment{kFound + 0.35, true},  // first roll
+                                           QuitMoment{kFound + 1.25, false},  // between rolls
+                                           QuitMoment{kFound + 1.85, true},  // second roll
+                                           QuitMoment{kFound + 3.0, false}));  // after the blow
 
 // A won fight's pauses leave the map live; a new game begun meanwhile must
 // not get the old fight's serum or coins.
 struct LateReward {
     double afterWin;  // 0..2 the pause after the win, 2..4 the reward's window
-    bool toDeath;     // else to Zorvath
-    Int16 attack;     // before the step into the skeleton's room
+    bool toDeath;  // else to Zorvath
+    Int16 attack;  // before the step into the skeleton's room
     Int16 serum;
 };
 
-class LateRewardTest : public CombatTest, public ::testing::WithParamInterface<LateReward> {};
+class LateRewardTest : public CombatTest, public ::testing::WithParamInterface<LateReward> { };
 
 TEST_P(LateRewardTest, ANewGameBegunDuringThePausesKeepsItsOwnState)
 {
@@ -597,7 +605,7 @@ INSTANTIATE_TEST_SUITE_P(Combat, LateRewardTest,
 
 // --- The endings -----------------------------------------------------------
 
-class EndingTest : public CombatTest, public ::testing::WithParamInterface<bool> {};
+class EndingTest : public CombatTest, public ::testing::WithParamInterface<bool> { };
 
 TEST_P(EndingTest, FindingZorvathShowsItsNoticeWhileTheNewGameBegins)
 {
@@ -619,11 +627,11 @@ TEST_P(EndingTest, FindingZorvathShowsItsNoticeWhileTheNewGameBegins)
     ASSERT_FALSE(s.painted.empty());
     EXPECT_EQ(s.painted.back().picture, brew ? ui::Picture::Gorvak0 : ui::Picture::Gorvak1);
     EXPECT_EQ(std::tie(s.painted.back().x, s.painted.back().y), std::tuple(68, 50));
-    const std::vector<std::string> lines =
-        brew ? std::vector<std::string>{"你找到了《Zorvath》,", "     並殺了《Zorvath》！",
-                                        "    和《Zorvath》！"}
-             : std::vector<std::string>{"你找到了《Zorvath》,", "但《Zorvath》唔高興!",
-                                        "嗚．．．．．．．"};
+    const std::vector<std::string> lines = brew
+        ? std::vector<std::string>{"你找到了《Zorvath》,", "     並殺了《Zorvath》！",
+                                   "    和《Zorvath》！"}
+        : std::vector<std::string>{"你找到了《Zorvath》,", "但《Zorvath》唔高興!",
+                                   "嗚．．．．．．．"};
     ASSERT_EQ(s.printed.size(), 3U);
     const int xs[] = {22, 20, 20};
     for (int i = 0; i < 3; ++i) {
@@ -683,7 +691,7 @@ TEST_F(NoticeTest, TheNextFindReusesTheNoticeWindowAndClosesItAfterItsPause)
 {
     const int loads = Notice().loads;
     random.PushDraw(10, 9);  // gold turns up in the empty room
-    random.PushDraw(3, 1);   // 3 coins
+    random.PushDraw(3, 1);  // 3 coins
     windows.After(1.0, [&] {
         ASSERT_TRUE(Notice().IsVisible());
         EXPECT_EQ(Notice().loads, loads) << "the same window";

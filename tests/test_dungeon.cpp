@@ -13,7 +13,7 @@ using testing_support::OpenDungeon;
 
 namespace {
 
-class GorvakRoomTest : public GameTest {};
+class GorvakRoomTest : public GameTest { };
 
 TEST_F(GorvakRoomTest, TheLastMonsterRoomWinsAndNoneReadsAsZero)
 {
@@ -27,7 +27,7 @@ TEST_F(GorvakRoomTest, TheLastMonsterRoomWinsAndNoneReadsAsZero)
     EXPECT_EQ(game->GetGorvakRoom(), 0);
 }
 
-class InitGameTest : public GameTest {};
+class InitGameTest : public GameTest { };
 
 TEST_F(InitGameTest, PaintsTheEmptyMapAndTheStartRoomWithItsMarker)
 {

@@ -60,8 +60,8 @@ protected:
     Snapshot Snap() const
     {
         const Module1& s = Stats();
-        return {s.Health, s.Attack, s.Pies, s.PieSteps, s.Gold, s.Spells, s.Serum, s.CurrentRoom,
-                s.SpellMode};
+        return {s.Health, s.Attack, s.Pies,        s.PieSteps, s.Gold,
+                s.Spells, s.Serum,  s.CurrentRoom, s.SpellMode};
     }
     void Click(float x, float y) { Main().MouseDown(x, y); }
     void NothingTurnsUp() { random.PushDraw(10, 0); }
@@ -102,8 +102,8 @@ TEST_F(MoveTest, ClicksOnTheMapsEdgesAreIgnoredAndJustInsideAreTaken)
 {
     // Each edge click would hit a room that is no neighbour, so a wrongly
     // taken one shows the wall message.
-    for (auto [x, y] : {std::pair(106.0f, 242.0f), {540.0f, 242.0f}, {342.0f, 50.0f},
-                        {342.0f, 398.0f}}) {
+    for (auto [x, y] :
+         {std::pair(106.0f, 242.0f), {540.0f, 242.0f}, {342.0f, 50.0f}, {342.0f, 398.0f}}) {
         Click(x, y);
     }
     EXPECT_TRUE(windows.messages.empty()) << "an edge is not a wall";
@@ -158,8 +158,8 @@ TEST_F(MoveTest, EveryRoomShapeOpensExactlyItsOwnDoors)
         for (Direction side : Directions) {
             // The start room is painted by the new game, room 23 by a walk in.
             for (int room : {45, 23}) {
-                SCOPED_TRACE(testing::Message() << "shape " << shape << " side " << side
-                                                << " room " << room);
+                SCOPED_TRACE(testing::Message()
+                             << "shape " << shape << " side " << side << " room " << room);
                 Dungeon d = OpenDungeon();
                 d.RoomType[room] = shape;
                 Start(d);
@@ -298,8 +298,11 @@ TEST_F(RoomEventTest, AnEmptyRoomHoldsASkeletonOnFiveToSevenAndGoldOnEightOrNine
         EXPECT_EQ(game->RoomItem[12], expected) << "draw " << k;
     }
     // The edges of the split, straight from the source.
-    for (auto [u, expected] : {std::pair(0.4999, ItemNone), {0.5, ItemSkeleton},
-                               {0.7999, ItemSkeleton}, {0.8, ItemGold}, {0.9999, ItemGold}}) {
+    for (auto [u, expected] : {std::pair(0.4999, ItemNone),
+                               {0.5, ItemSkeleton},
+                               {0.7999, ItemSkeleton},
+                               {0.8, ItemGold},
+                               {0.9999, ItemGold}}) {
         game->RoomItem[12] = ItemNone;
         random.Push(u);
         game->CheckForRandomItem(12);
@@ -378,8 +381,7 @@ TEST_F(RoomEventTest, TheDiscoveryWindowIsPlacedOwnedAndSilentAndLastsTwoSeconds
     ASSERT_EQ(layout.controls.size(), 1U);
     const ui::ControlLayout& ok = layout.controls[0];
     EXPECT_EQ(ok.text, "確定");
-    EXPECT_EQ(std::tie(ok.left, ok.top, ok.width, ok.height),
-              std::tuple(56, 168, 81, 33));
+    EXPECT_EQ(std::tie(ok.left, ok.top, ok.width, ok.height), std::tuple(56, 168, 81, 33));
     std::vector<ui::FakeSurface::Printed> printed;
     std::vector<ui::FakeSurface::Painted> painted;
     windows.After(1.0, [&] {
@@ -493,8 +495,7 @@ TEST_F(DiscoveryPauseTest, AMapClickDuringThePauseWalksThenAndThere)
     const double start = clock.Now();
     ClickRoom(46);
     EXPECT_EQ(Stats().CurrentRoom, 47);
-    EXPECT_EQ(seen.lines, std::vector<std::string>{"     　一瓶血漿！"})
-        << "the new find shows";
+    EXPECT_EQ(seen.lines, std::vector<std::string>{"     　一瓶血漿！"}) << "the new find shows";
     EXPECT_EQ(seen.stats.room, 47) << "the walk happened inside the first pause";
     EXPECT_NEAR(walkedAt - start, 2.5, 1e-9) << "the nested pause ran its full length";
     EXPECT_EQ(Stats().Gold, 62);

@@ -21,7 +21,8 @@ int GlyphCount(const QByteArray& maxp)
 
 TEST(GameFont, TextIsDrawnFromTheBundledFace)
 {
-    const QString folder = QString::fromStdString((testing_support::AssetsFolder() / "fonts").string());
+    const QString folder =
+        QString::fromStdString((testing_support::AssetsFolder() / "fonts").string());
     ASSERT_TRUE(ui::LoadGameFont(folder));
     const QRawFont bundled(folder + QStringLiteral("/NotoSansCJKhk-Game.otf"), 12);
     ASSERT_TRUE(bundled.isValid());

@@ -25,7 +25,8 @@ class HighDpiTest : public testing_support::GameTest {
 protected:
     HighDpiTest()
     {
-        ui::LoadGameFont(QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
+        ui::LoadGameFont(
+            QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
         WriteDungeon(OpenDungeon());
         real = std::make_unique<frmGorvak>(Services{qt, realClock, random, quiet});
         real->DungeonFile = "Dungeon.gvk";
@@ -67,7 +68,8 @@ TEST_F(HighDpiTest, EveryMapPixelBecomesASharpBlock)
             const ui::Color logical = map.Point(lx, ly);
             const QColor device = shown.pixelColor(dx, dy);
             ASSERT_EQ(QColor(logical.r, logical.g, logical.b), device)
-                << "device pixel " << dx << "," << dy << " is no copy of logical " << lx << "," << ly;
+                << "device pixel " << dx << "," << dy << " is no copy of logical " << lx << ","
+                << ly;
             ++checked;
         }
     }

@@ -11,7 +11,6 @@ namespace {
 constexpr ui::Color DoorRed = ui::RGB(255, 85, 85);
 constexpr ui::Color OutlineRed = ui::RGB(168, 0, 0);
 
-
 TEST(ShippedPictures, EveryRoomTileShowsItsDoorsAtTheTestPoints)
 {
     const auto& pictures = ShippedPictures();
@@ -100,7 +99,8 @@ TEST_F(MapTest, AHallwayOnEachSideLandsWhereTheMoveDirectionSays)
 {
     const std::array<std::pair<int, Int16>, 4> moves = {
         {{55, North}, {44, East}, {35, South}, {46, West}}};
-    const std::array<std::pair<int, int>, 4> places = {{{326, 251}, {307, 226}, {326, 207}, {351, 226}}};
+    const std::array<std::pair<int, int>, 4> places = {
+        {{326, 251}, {307, 226}, {326, 207}, {351, 226}}};
     for (std::size_t i = 0; i < moves.size(); ++i) {
         Stats().CurrentRoom = 45;
         game->DrawHallway(moves[i].second);
@@ -174,8 +174,9 @@ TEST_F(MapTest, TheMarkerFloatsAboveTheMapAndNeverEntersItsPixels)
     EXPECT_EQ(Main().ControlPlace("shpRoomMarker").left, 102);
     EXPECT_EQ(Main().ControlPlace("shpRoomMarker").top, 46);
     const auto& layout = Main().layout().controls;
-    const auto marker = std::find_if(layout.begin(), layout.end(),
-                                     [](const ui::ControlLayout& c) { return c.name == frmGorvak::shpRoomMarker; });
+    const auto marker = std::find_if(layout.begin(), layout.end(), [](const ui::ControlLayout& c) {
+        return c.name == frmGorvak::shpRoomMarker;
+    });
     ASSERT_NE(marker, layout.end());
     EXPECT_EQ(marker->width, 42);
     EXPECT_EQ(marker->height, 40);

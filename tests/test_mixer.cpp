@@ -245,7 +245,8 @@ TEST(ConvertClip, EightBitSamplesBecomeSixteenBit)
 TEST(ConvertClip, AFasterDeviceGetsTheSameLengthInTime)
 {
     Samples tone(2205);  // 100 ms
-    for (std::size_t i = 0; i < tone.size(); ++i) tone[i] = static_cast<std::int16_t>(i % 2 ? 8000 : -8000);
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] = static_cast<std::int16_t>(i % 2 ? 8000 : -8000);
     const std::vector<std::uint8_t> bytes = Bytes(tone);
     const auto clip = ConvertClip(bytes, Spec(AUDIO_S16SYS, 1, 22050), 2, 48000);
     ASSERT_TRUE(clip);

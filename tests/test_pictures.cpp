@@ -27,7 +27,8 @@ protected:
     QString Folder() const { return QString::fromStdString(folder.string()); }
     fs::path File(ui::Picture p) const { return folder / std::string(ui::InfoOf(p).file); }
 
-    const fs::path folder = fs::temp_directory_path() / ("gorvak-pictures-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("gorvak-pictures-" + std::to_string(::getpid()));
     ui::QtPictures pictures;
 };
 
@@ -56,14 +57,20 @@ TEST_F(QtPicturesTest, APictureOfTheWrongSizeIsRefused)
 
 TEST_F(QtPicturesTest, AFileThatIsNotAPngOrIsCutShortIsRefused)
 {
-    { std::ofstream(File(ui::Picture::Gorvak), std::ios::binary) << "GIF89a, not a PNG at all......"; }
+    {
+        std::ofstream(File(ui::Picture::Gorvak), std::ios::binary)
+            << "GIF89a, not a PNG at all......";
+    }
     EXPECT_FALSE(pictures.Load(Folder()));
     // A real header cut off before the height.
-    const fs::path real = testing_support::AssetsFolder() / "pictures" / std::string(ui::InfoOf(ui::Picture::Gorvak).file);
+    const fs::path real = testing_support::AssetsFolder() / "pictures" /
+        std::string(ui::InfoOf(ui::Picture::Gorvak).file);
     std::ifstream in(real, std::ios::binary);
     std::string head(20, '\0');
     in.read(head.data(), 20);
-    { std::ofstream(File(ui::Picture::Gorvak), std::ios::binary) << head; }
+    {
+        std::ofstream(File(ui::Picture::Gorvak), std::ios::binary) << head;
+    }
     EXPECT_FALSE(pictures.Load(Folder()));
 }
 
@@ -99,7 +106,9 @@ TEST_F(QtPicturesTest, AScaledBackgroundIsPaintedAtItsLogicalSize)
 TEST_F(QtPicturesTest, APictureThatWentBadAfterTheCheckPaintsADarkBlock)
 {
     ASSERT_TRUE(pictures.Load(Folder()));
-    { std::ofstream(File(ui::Picture::Gorvak), std::ios::binary | std::ios::trunc) << "gone"; }
+    {
+        std::ofstream(File(ui::Picture::Gorvak), std::ios::binary | std::ios::trunc) << "gone";
+    }
     QImage target(640, 481, QImage::Format_RGB32);
     target.fill(Qt::green);
     pictures.PaintBackground(ui::Picture::Gorvak, target);

@@ -41,7 +41,8 @@ class QtWindowsTest : public testing_support::GameTest {
 protected:
     QtWindowsTest()
     {
-        ui::LoadGameFont(QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
+        ui::LoadGameFont(
+            QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
     }
     ui::QtWindowSystem qt{testing_support::ShippedQtPictures(), GameSystemTexts()};
 };
@@ -277,7 +278,6 @@ TEST_F(QtWindowsTest, TheRealGameRunsOnQtWindowsAndQuitsFromTheButton)
     EXPECT_FALSE(real.form().IsLoaded());
 }
 
-
 // ---- Keyboard: what a real keyboard's events meet in the windows ---------
 
 QPushButton* ButtonOf(ui::Form& form, const char* name)
@@ -313,7 +313,8 @@ TEST_F(QtWindowsTest, TheWalkingKeysWalkWhicheverButtonHasTheFocus)
         QTest::keyClick(button, Qt::Key_Down);
         QTest::keyClick(button, Qt::Key_W);
         QTest::keyClick(button, Qt::Key_D);
-        EXPECT_EQ(walked, (std::vector<ui::Key>{ui::Key::Left, ui::Key::Down, ui::Key::Up, ui::Key::Right}))
+        EXPECT_EQ(walked,
+                  (std::vector<ui::Key>{ui::Key::Left, ui::Key::Down, ui::Key::Up, ui::Key::Right}))
             << name;
         EXPECT_EQ(window->focusWidget(), button) << "an arrow moved the focus away from " << name;
     }
@@ -337,7 +338,10 @@ TEST_F(QtWindowsTest, EnterAndSpacePressTheFocusedButtonAndEscapeNeverClosesTheM
     std::vector<std::string> clicked;
     auto form = qt.CreateForm(Recording(frmGorvak::Layout(), clicked));
     int closeRequests = 0;
-    form->onQueryUnload = [&closeRequests] { ++closeRequests; return true; };
+    form->onQueryUnload = [&closeRequests] {
+        ++closeRequests;
+        return true;
+    };
     form->ShowModeless(nullptr);
     QPushButton* status = ButtonOf(*form, "cmdStatus");
     status->setFocus();
@@ -509,9 +513,12 @@ TEST_F(QtWindowsTest, EveryDepartmentShowsItsPricesOnTheShelfCards)
         ui::Picture picture;
     };
     const Department departments[] = {
-        {[&] { real.ShoppeWindow().cmdHealth_Click(); }, real.HealthWindow().form(), ui::Picture::Health},
-        {[&] { real.ShoppeWindow().cmdMagic_Click(); }, real.MagicWindow().form(), ui::Picture::Magic},
-        {[&] { real.ShoppeWindow().cmdWeapon_Click(); }, real.WeaponsWindow().form(), ui::Picture::Weapons},
+        {[&] { real.ShoppeWindow().cmdHealth_Click(); }, real.HealthWindow().form(),
+         ui::Picture::Health},
+        {[&] { real.ShoppeWindow().cmdMagic_Click(); }, real.MagicWindow().form(),
+         ui::Picture::Magic},
+        {[&] { real.ShoppeWindow().cmdWeapon_Click(); }, real.WeaponsWindow().form(),
+         ui::Picture::Weapons},
     };
     for (const Department& d : departments) {
         real.cmdShop_Click();
@@ -580,7 +587,8 @@ TEST(BundledFont, CoversEveryTextTheGameShows)
     for (const QString& text : all) {
         for (const QChar c : text) {
             EXPECT_TRUE(font.supportsCharacter(c))
-                << "missing U+" << std::hex << static_cast<int>(c.unicode()) << " in " << text.toStdString();
+                << "missing U+" << std::hex << static_cast<int>(c.unicode()) << " in "
+                << text.toStdString();
         }
     }
     for (char c = '0'; c <= '9'; ++c) EXPECT_TRUE(font.supportsCharacter(QChar(c)));

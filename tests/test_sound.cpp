@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <thread>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using sound::LoadResult;
@@ -38,7 +38,8 @@ private:
 
 fs::path CopyOfAudio(const char* without = nullptr)
 {
-    const fs::path folder = fs::temp_directory_path() / ("gorvak-audio-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("gorvak-audio-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     for (const auto& name : sound::SoundFiles) {
@@ -77,7 +78,9 @@ TEST(Sound, ACorruptFileCountsAsMissing)
 {
     ScopedDriver dummy("dummy");
     const fs::path folder = CopyOfAudio("Walk.wav");
-    { std::ofstream(folder / "Walk.wav") << "not a sound"; }
+    {
+        std::ofstream(folder / "Walk.wav") << "not a sound";
+    }
     SdlSound sounds(folder);
     EXPECT_EQ(sounds.LoadSounds(), LoadResult::FileMissing);
     fs::remove_all(folder);

@@ -27,7 +27,7 @@ Dungeon Stocked()
     return d;
 }
 
-class StartupTest : public GameTest {};
+class StartupTest : public GameTest { };
 
 TEST_F(StartupTest, TheShuffleMovesItemsButKeepsTheStartRoomsAndTheSet)
 {
@@ -49,15 +49,14 @@ TEST_F(StartupTest, TheShuffleMovesItemsButKeepsTheStartRoomsAndTheSet)
 
 TEST_F(StartupTest, EmptyPlacesNeverTakePartInTheShuffle)
 {
-    Dungeon d = FromText(
-        "ES:. EW:. ESW:. EW:. EW:. EW:. EW:. EW:. EW:. SW:z\n"
-        "NS:. .:g  NS:.  .:.  .:.  .:.  .:.  .:.  .:.  NS:.\n"
-        "NS:. .:.  NS:.  .:.  .:.  .:.  .:.  .:.  .:.  NS:.\n"
-        "NS:. .:.  NS:.  .:.  .:.  .:.  .:.  .:.  .:.  NS:.\n"
-        "NES:. EW:. NESW:. EW:. EW:. ESW:. EW:. EW:. EW:. NSW:.\n"
-        "NS:. .:.  NS:.  .:.  .:.  NS:.  .:.  .:.  .:.  NS:.\n"
-        "NS:. .:.  NS:.  .:.  .:.  NS:.  .:.  .:.  .:.  NS:.\n"
-        "NE:. EW:. NEW:. EW:. EW:. NEW:. EW:. EW:. EW:. NW:.\n");
+    Dungeon d = FromText("ES:. EW:. ESW:. EW:. EW:. EW:. EW:. EW:. EW:. SW:z\n"
+                         "NS:. .:g  NS:.  .:.  .:.  .:.  .:.  .:.  .:.  NS:.\n"
+                         "NS:. .:.  NS:.  .:.  .:.  .:.  .:.  .:.  .:.  NS:.\n"
+                         "NS:. .:.  NS:.  .:.  .:.  .:.  .:.  .:.  .:.  NS:.\n"
+                         "NES:. EW:. NESW:. EW:. EW:. ESW:. EW:. EW:. EW:. NSW:.\n"
+                         "NS:. .:.  NS:.  .:.  .:.  NS:.  .:.  .:.  .:.  NS:.\n"
+                         "NS:. .:.  NS:.  .:.  .:.  NS:.  .:.  .:.  .:.  NS:.\n"
+                         "NE:. EW:. NEW:. EW:. EW:. NEW:. EW:. EW:. EW:. NW:.\n");
     Load(d);
     ASSERT_TRUE(windows.messages.empty()) << windows.messages.front();
     EXPECT_EQ(game->RoomItem[11], ItemGold) << "an item in a place with no room stays there";
@@ -255,9 +254,14 @@ TEST_F(StatusWindowTest, ListsTheEightStatisticsAtTheirPlaces)
         seen = form.fakeSurface().printed;
     };
     EXPECT_TRUE(Main().Click("cmdStatus"));
-    const std::vector<std::string> expected = {
-        "生命值: 50", "攻擊力: 100", "餡餅: 1", "港幣: 60", "對付Krellik符咒: 0",
-        "血漿: 0", "對付《Zorvath》的東西: 0", "武器: 0"};
+    const std::vector<std::string> expected = {"生命值: 50",
+                                               "攻擊力: 100",
+                                               "餡餅: 1",
+                                               "港幣: 60",
+                                               "對付Krellik符咒: 0",
+                                               "血漿: 0",
+                                               "對付《Zorvath》的東西: 0",
+                                               "武器: 0"};
     ASSERT_EQ(seen.size(), expected.size());
     for (std::size_t i = 0; i < seen.size(); ++i) {
         EXPECT_EQ(seen[i].text, expected[i]);

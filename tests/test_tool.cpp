@@ -63,7 +63,7 @@ protected:
     {
         std::random_device device;
         folder_ = fs::temp_directory_path() /
-                  ("gorvak-tool-" + std::to_string(device()) + std::to_string(device()));
+            ("gorvak-tool-" + std::to_string(device()) + std::to_string(device()));
         fs::create_directories(folder_);
     }
     ~Tool() override
@@ -77,10 +77,14 @@ protected:
     fs::path Write(const std::string& name, const std::vector<unsigned char>& bytes) const
     {
         std::ofstream out(In(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
         return In(name);
     }
-    fs::path Write(const std::string& name, const Dungeon& d) const { return Write(name, EncodeDungeon(d)); }
+    fs::path Write(const std::string& name, const Dungeon& d) const
+    {
+        return Write(name, EncodeDungeon(d));
+    }
     fs::path WriteText(const std::string& name, std::string_view text) const
     {
         std::ofstream(In(name), std::ios::binary) << text;
@@ -92,7 +96,8 @@ protected:
         QProcess process;
         process.start(QStringLiteral(GORVAK_TOOL_PATH), arguments);
         Outcome run;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return run;
         run.code = process.exitCode();
         run.out = process.readAllStandardOutput().toStdString();
         run.err = process.readAllStandardError().toStdString();
@@ -141,9 +146,11 @@ TEST_F(Tool, CheckRefusesWhatTheGameRefusesAndNamesTheRoom)
          std::string(texts::DungeonShortA) + "100" + std::string(texts::DungeonShortB)},
         {"empty", {}, std::string(texts::DungeonShortA) + "0" + std::string(texts::DungeonShortB)},
         {"shape", EncodeDungeon(badShape),
-         Room(12) + std::string(texts::DungeonBadShapeA) + "16" + std::string(texts::DungeonBadShapeB)},
+         Room(12) + std::string(texts::DungeonBadShapeA) + "16" +
+             std::string(texts::DungeonBadShapeB)},
         {"item", EncodeDungeon(badItem),
-         Room(33) + std::string(texts::DungeonBadItemA) + "9" + std::string(texts::DungeonBadItemB)},
+         Room(33) + std::string(texts::DungeonBadItemA) + "9" +
+             std::string(texts::DungeonBadItemB)},
         {"offmap", EncodeDungeon(offMap),
          Room(9) + std::string(texts::DungeonDoorOffMapA) + std::string(texts::East) +
              std::string(texts::DungeonDoorOffMapB)},
@@ -180,21 +187,24 @@ TEST_F(Tool, CheckListsRoomsThatCannotBeWalkedTo)
 {
     // Rooms 0 and 1 lead out through one-way doors only: nothing leads in.
     Dungeon d = Quiet();
-    d.RoomType[1] = ShapeOf(false, false, true, true);   // 1: S W, none east to 2
-    d.RoomType[2] = ShapeOf(false, true, true, false);   // 2: no west
+    d.RoomType[1] = ShapeOf(false, false, true, true);  // 1: S W, none east to 2
+    d.RoomType[2] = ShapeOf(false, true, true, false);  // 2: no west
     d.RoomType[10] = ShapeOf(false, true, true, false);  // 10: no north
-    d.RoomType[11] = ShapeOf(false, true, true, true);   // 11: no north
+    d.RoomType[11] = ShapeOf(false, true, true, true);  // 11: no north
     // 79 is entered through 78's one-way door and is not cut off.
     d.RoomType[79] = ShapeOf(true, false, false, false);
     Outcome run = Check(Write("cut.gvk", d));
     EXPECT_EQ(run.code, 0) << run.out;
-    EXPECT_TRUE(run.Says(std::string(tooltexts::UnreachableCharm) + "第 0、1 號房間。\n")) << run.out;
-    EXPECT_EQ(run.Notes(), 4) << "one-way doors 0 to 10, 1 to 11 and 78 to 79, one list\n" << run.out;
+    EXPECT_TRUE(run.Says(std::string(tooltexts::UnreachableCharm) + "第 0、1 號房間。\n"))
+        << run.out;
+    EXPECT_EQ(run.Notes(), 4) << "one-way doors 0 to 10, 1 to 11 and 78 to 79, one list\n"
+                              << run.out;
 
     // A teleporter found anywhere is a second way in.
     d.RoomItem[70] = ItemTeleport;
     run = Check(Write("cut-teleport.gvk", d));
-    EXPECT_TRUE(run.Says(std::string(tooltexts::UnreachableTeleport) + "第 0、1 號房間。\n")) << run.out;
+    EXPECT_TRUE(run.Says(std::string(tooltexts::UnreachableTeleport) + "第 0、1 號房間。\n"))
+        << run.out;
 }
 
 TEST_F(Tool, CheckAdvisesOnEmptyPlacesAndItemsNoShuffleMoves)
@@ -226,8 +236,8 @@ TEST_F(Tool, CheckCountsTheFinalMonsters)
     two.RoomItem[60] = ItemGorvak;
     run = Check(Write("two.gvk", two));
     EXPECT_EQ(run.code, 0);
-    EXPECT_TRUE(run.Says(std::string(tooltexts::ManyFinalA) + "2" + std::string(tooltexts::ManyFinalB) +
-                         "第 18、60 號房間"))
+    EXPECT_TRUE(run.Says(std::string(tooltexts::ManyFinalA) + "2" +
+                         std::string(tooltexts::ManyFinalB) + "第 18、60 號房間"))
         << run.out;
     EXPECT_EQ(run.Notes(), 1) << run.out;
 }
@@ -264,7 +274,8 @@ TEST_F(Tool, BadArgumentsAndUnreadableFilesGiveUsage)
 
 TEST_F(Tool, BuildOfTheShippedTextGivesTheShippedFile)
 {
-    const Outcome run = Do({"build", (AssetsFolder() / "dungeon.txt").string(), In("made.gvk").string()});
+    const Outcome run =
+        Do({"build", (AssetsFolder() / "dungeon.txt").string(), In("made.gvk").string()});
     EXPECT_EQ(run.code, 0) << run.out << run.err;
     EXPECT_EQ(ReadBytes(In("made.gvk")), ReadBytes(AssetsFolder() / "Dungeon.gvk"));
 }
@@ -307,17 +318,17 @@ TEST_F(Tool, BuildRefusesBrokenDescriptionsAndWritesNothing)
 
 TEST_F(Tool, BuildWritesADungeonThatOnlyHasNotes)
 {
-    const std::string text =
-        "# one-way: 46 opens west, 45 has no door east\n"
-        "ES:. ESW:. ESW:. ESW:. ESW:. ESW:. ESW:. ESW:. ESW:z SW:.\n"
-        "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
-        "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
-        "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
-        "NES:. NESW:. NESW:. NESW:. NESW:. NSW:. NESW:. NESW:. NESW:. NSW:.\n"
-        "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
-        "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
-        "NE:. NEW:. NEW:. NEW:. NEW:. NEW:. NEW:. NEW:. NEW:. NW:.\n";
-    const Outcome run = Do({"build", WriteText("oneway.txt", text).string(), In("oneway.gvk").string()});
+    const std::string text = "# one-way: 46 opens west, 45 has no door east\n"
+                             "ES:. ESW:. ESW:. ESW:. ESW:. ESW:. ESW:. ESW:. ESW:z SW:.\n"
+                             "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
+                             "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
+                             "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
+                             "NES:. NESW:. NESW:. NESW:. NESW:. NSW:. NESW:. NESW:. NESW:. NSW:.\n"
+                             "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
+                             "NES:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NESW:. NSW:.\n"
+                             "NE:. NEW:. NEW:. NEW:. NEW:. NEW:. NEW:. NEW:. NEW:. NW:.\n";
+    const Outcome run =
+        Do({"build", WriteText("oneway.txt", text).string(), In("oneway.gvk").string()});
     EXPECT_EQ(run.code, 0) << run.out << run.err;
     EXPECT_EQ(run.Notes(), 1) << run.out;
     EXPECT_TRUE(run.Says(Room(46))) << run.out;
@@ -328,7 +339,7 @@ TEST_F(Tool, BuildWritesADungeonThatOnlyHasNotes)
 TEST_F(Tool, BuildReportsAnOutputThatCannotBeWritten)
 {
     const Outcome run = Do({"build", (AssetsFolder() / "dungeon.txt").string(),
-                        In("no-such-folder/made.gvk").string()});
+                            In("no-such-folder/made.gvk").string()});
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
 }
@@ -346,7 +357,8 @@ protected:
 
     // Whether the rendered map shows `picture` in the given part of it,
     // placed with its top-left at `at`.
-    static ::testing::AssertionResult Shows(const QImage& map, const QImage& picture, QPoint at, QRect part)
+    static ::testing::AssertionResult Shows(const QImage& map, const QImage& picture, QPoint at,
+                                            QRect part)
     {
         for (int y = part.top(); y <= part.bottom(); ++y) {
             for (int x = part.left(); x <= part.right(); ++x) {
@@ -362,30 +374,32 @@ protected:
 // Rooms 0-1 (east-west) and 43-53 (north-south) are pairs, 20 opens east
 // into 21 which has no door back, 45 and 46 are a pair with gold in 46;
 // everything else is empty.
-constexpr std::string_view kSmall =
-    "E:.  W:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
-    ".:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
-    "E:.  S:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
-    ".:.  N:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
-    ".:.  .:.  .:.  S:.  .:.  E:.  W:g  .:.  .:.  .:.\n"
-    ".:.  .:.  .:.  N:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
-    ".:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
-    ".:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n";
+constexpr std::string_view kSmall = "E:.  W:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
+                                    ".:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
+                                    "E:.  S:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
+                                    ".:.  N:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
+                                    ".:.  .:.  .:.  S:.  .:.  E:.  W:g  .:.  .:.  .:.\n"
+                                    ".:.  .:.  .:.  N:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
+                                    ".:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n"
+                                    ".:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.  .:.\n";
 
 TEST_F(ToolRender, DrawsTilesHallwaysItemsAndTheStart)
 {
     const fs::path file = Write("small.gvk", FromText(kSmall));
     const Outcome run = Do({"render", file.string(), In("small.png").string()});
     ASSERT_EQ(run.code, 0) << run.out << run.err;
-    const QImage map = QImage(QString::fromStdString(In("small.png").string())).convertToFormat(QImage::Format_RGB32);
+    const QImage map = QImage(QString::fromStdString(In("small.png").string()))
+                           .convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(map.size(), QSize(640, 480));
     const QImage background = Picture("Gorvak.png");
 
     // Each tile up to where a hallway lies over it: shape code - 1.
     EXPECT_TRUE(Shows(map, Picture("Room01.png"), Cell(0), QRect(0, 0, 25, 32))) << "room 0, east";
     EXPECT_TRUE(Shows(map, Picture("Room03.png"), Cell(1), QRect(7, 0, 25, 32))) << "room 1, west";
-    EXPECT_TRUE(Shows(map, Picture("Room02.png"), Cell(43), QRect(0, 0, 32, 25))) << "room 43, south";
-    EXPECT_TRUE(Shows(map, Picture("Room00.png"), Cell(53), QRect(0, 7, 32, 25))) << "room 53, north";
+    EXPECT_TRUE(Shows(map, Picture("Room02.png"), Cell(43), QRect(0, 0, 32, 25)))
+        << "room 43, south";
+    EXPECT_TRUE(Shows(map, Picture("Room00.png"), Cell(53), QRect(0, 7, 32, 25)))
+        << "room 53, north";
 
     // Hallways over both rooms of every door, a one-way door too; the game
     // reads them as doors at both rooms' test points.
@@ -402,8 +416,10 @@ TEST_F(ToolRender, DrawsTilesHallwaysItemsAndTheStart)
 
     // No hallway where there is no door, and empty places stay as drawn in
     // the background.
-    EXPECT_TRUE(Shows(map, background, {0, 0}, QRect(Cell(1) + QPoint(32, 0), QSize(12, 32)))) << "1 to 2";
-    EXPECT_TRUE(Shows(map, background, {0, 0}, QRect(Cell(53) + QPoint(0, 32), QSize(32, 12)))) << "53 to 63";
+    EXPECT_TRUE(Shows(map, background, {0, 0}, QRect(Cell(1) + QPoint(32, 0), QSize(12, 32))))
+        << "1 to 2";
+    EXPECT_TRUE(Shows(map, background, {0, 0}, QRect(Cell(53) + QPoint(0, 32), QSize(32, 12))))
+        << "53 to 63";
     EXPECT_TRUE(Shows(map, background, {0, 0}, QRect(Cell(77), QSize(32, 32)))) << "place 77";
 
     // An item is marked in its room's body; a room without one shows the
@@ -435,13 +451,15 @@ TEST_F(ToolRender, RefusedDungeonDrawsNothing)
 
 TEST(ToolLegend, BundledFontHasEveryLegendCharacter)
 {
-    QRawFont font(QString::fromStdString((AssetsFolder() / "fonts" / "NotoSansCJKhk-Game.otf").string()), 12);
+    QRawFont font(
+        QString::fromStdString((AssetsFolder() / "fonts" / "NotoSansCJKhk-Game.otf").string()), 12);
     ASSERT_TRUE(font.isValid());
     for (std::string_view name : tooltexts::LegendNames) {
         const QString text = QString::fromUtf8(name.data(), static_cast<int>(name.size()));
         EXPECT_FALSE(text.isEmpty());
         for (const QChar c : text) {
-            EXPECT_TRUE(font.supportsCharacter(c)) << "U+" << std::hex << static_cast<int>(c.unicode()) << " in " << name;
+            EXPECT_TRUE(font.supportsCharacter(c))
+                << "U+" << std::hex << static_cast<int>(c.unicode()) << " in " << name;
         }
     }
 }

@@ -50,13 +50,13 @@ auto Snapshot(const Module1& s)
 std::string Lodged(int n)
 {
     return std::string(texts::Lodged) + "\r\n\r\n" + std::string(texts::Added) + std::to_string(n) +
-           std::string(texts::LodgeSuffix);
+        std::string(texts::LodgeSuffix);
 }
 
 std::string Doctored(int n)
 {
     return std::string(texts::Doctored) + "\r\n\r\n" + std::string(texts::Added) +
-           std::to_string(n) + std::string(texts::DoctorSuffix);
+        std::to_string(n) + std::string(texts::DoctorSuffix);
 }
 
 class TownTest : public GameTest {
@@ -85,7 +85,7 @@ protected:
 
 // --- paying ---------------------------------------------------------------
 
-class PurchaseTest : public TownTest {};
+class PurchaseTest : public TownTest { };
 
 TEST_F(PurchaseTest, EveryWareSellsForExactlyItsPriceAndRingsTheTillOnce)
 {
@@ -163,7 +163,7 @@ TEST_F(PurchaseTest, NoShoppingDuringAFightButAgainOnceItIsWon)
 
 // --- the health department ------------------------------------------------
 
-class HealthTest : public TownTest {};
+class HealthTest : public TownTest { };
 
 TEST_F(HealthTest, PiesComeInFivesWithoutAWord)
 {
@@ -240,7 +240,7 @@ TEST_F(HealthTest, AValueStillLowAfterwardsOpensTheStatusWindowBeforeTheMessage)
 
 // --- the magic department -------------------------------------------------
 
-class MagicTest : public TownTest {};
+class MagicTest : public TownTest { };
 
 TEST_F(MagicTest, CharmsAddOneAndStopAtTheTopWhileStillCosting)
 {
@@ -327,7 +327,7 @@ TEST_F(MagicTest, TheBrewTurnsMeetingZorvathIntoVictory)
 
 // --- the weapons department -----------------------------------------------
 
-class WeaponsTest : public TownTest {};
+class WeaponsTest : public TownTest { };
 
 TEST_F(WeaponsTest, EachWeaponReplacesTheOneCarriedEvenABetterOne)
 {
@@ -343,7 +343,7 @@ TEST_F(WeaponsTest, EachWeaponReplacesTheOneCarriedEvenABetterOne)
 }
 
 class WeaponBonusTest : public TownTest,
-                        public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+                        public ::testing::WithParamInterface<std::pair<const char*, int>> { };
 
 // Attack 90 after the step makes Attack / 20 end in a half, so the weapon
 // decides which way the bonus rounds.
@@ -371,7 +371,7 @@ INSTANTIATE_TEST_SUITE_P(Town, WeaponBonusTest,
 
 // --- the windows ----------------------------------------------------------
 
-class TownWindowsTest : public TownTest {};
+class TownWindowsTest : public TownTest { };
 
 TEST_F(TownWindowsTest, TheHubOpensBesideTheMainWindowThenStaysWhereThePlayerPutsIt)
 {
@@ -392,9 +392,9 @@ TEST_F(TownWindowsTest, TheHubOpensBesideTheMainWindowThenStaysWhereThePlayerPut
 
 TEST_F(TownWindowsTest, EachDepartmentOpensOnItsOwnAndClosesTheHub)
 {
-    for (const auto& [department, window] : {std::pair{"cmdHealth", "frmHealth"},
-                                             std::pair{"cmdMagic", "frmMagic"},
-                                             std::pair{"cmdWeapon", "frmWeapons"}}) {
+    for (const auto& [department, window] :
+         {std::pair{"cmdHealth", "frmHealth"}, std::pair{"cmdMagic", "frmMagic"},
+          std::pair{"cmdWeapon", "frmWeapons"}}) {
         SCOPED_TRACE(department);
         ASSERT_TRUE(Enter(department));
         ui::FakeForm& counter = Window(window);
@@ -442,14 +442,21 @@ TEST_F(TownWindowsTest, LayoutsAreTheWindowsOwn)
         std::vector<std::pair<const char*, std::string_view>> buttons;  // in tab order
     };
     const Layout layouts[] = {
-        {"frmShoppe", 254, 222,
+        {"frmShoppe",
+         254,
+         222,
          {{"cmdHealth", "健康部"}, {"cmdMagic", "魔法部"}, {"cmdWeapon", "武器部"}}},
-        {"frmHealth", 253, 222,
+        {"frmHealth",
+         253,
+         222,
          {{"cmdPie", "買餡餅"}, {"cmdLodge", "住　宿"}, {"cmdDoctor", "看醫生"}}},
-        {"frmMagic", 252, 221,
-         {{"cmdSpell", "符　咒"}, {"cmdAdvice", "建　議"},
-          {"cmdBrew", "對付Zorvath的東西"}}},
-        {"frmWeapons", 252, 220,
+        {"frmMagic",
+         252,
+         221,
+         {{"cmdSpell", "符　咒"}, {"cmdAdvice", "建　議"}, {"cmdBrew", "對付Zorvath的東西"}}},
+        {"frmWeapons",
+         252,
+         220,
          {{"cmdClub", "木　棍"}, {"cmdKnife", "小　刀"}, {"cmdSword", "劍"}}},
     };
     const int lefts[] = {24, 96, 168};
@@ -475,19 +482,18 @@ TEST_F(TownWindowsTest, LayoutsAreTheWindowsOwn)
 
 // --- a whole game -----------------------------------------------------------
 
-class WholeGameTest : public GameTest {};
+class WholeGameTest : public GameTest { };
 
 // A ring of five rooms of gold south-east of the start, and Zorvath at the
 // end of a side room.
-constexpr std::string_view kRing =
-    ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
-    ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
-    ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
-    ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
-    ".:. .:. .:. .:. .:.  ES:.  EW:g SW:g .:. .:.\n"
-    ".:. .:. .:. .:. E:z  NEW:g EW:g NW:g .:. .:.\n"
-    ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
-    ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n";
+constexpr std::string_view kRing = ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
+                                   ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
+                                   ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
+                                   ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
+                                   ".:. .:. .:. .:. .:.  ES:.  EW:g SW:g .:. .:.\n"
+                                   ".:. .:. .:. .:. E:z  NEW:g EW:g NW:g .:. .:.\n"
+                                   ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n"
+                                   ".:. .:. .:. .:. .:.  .:.   .:.  .:.  .:. .:.\n";
 
 TEST_F(WholeGameTest, GatherGoldBuyTheBrewAndBeatZorvath)
 {

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kSideWords = {texts::North, texts::East,
-                                                        texts::South, texts::West};
+constexpr std::array<std::string_view, 4> kSideWords = {texts::North, texts::East, texts::South,
+                                                        texts::West};
 
 constexpr Direction Opposite(Direction d) { return static_cast<Direction>((d + 2) % 4); }
 
@@ -35,7 +35,7 @@ std::string Note(std::string text) { return std::string(tooltexts::NotePrefix) +
 bool DoorTo(const Dungeon& dungeon, int room, Direction d)
 {
     return HasDoor(dungeon.RoomType[room], d) && !LeadsOffMap(room, d) &&
-           dungeon.RoomType[NeighbourOf(room, d)] != 0;
+        dungeon.RoomType[NeighbourOf(room, d)] != 0;
 }
 
 }  // namespace
@@ -97,13 +97,13 @@ std::vector<std::string> DungeonNotes(const Dungeon& dungeon)
         if (item == ItemTeleport && dungeon.RoomType[r] != 0) teleporter = true;
     }
     if (!unreachable.empty()) {
-        notes.push_back(Note(std::string(teleporter ? tooltexts::UnreachableTeleport
-                                                    : tooltexts::UnreachableCharm) +
-                             List(unreachable, tooltexts::ListRoomB) + "。"));
+        notes.push_back(Note(
+            std::string(teleporter ? tooltexts::UnreachableTeleport : tooltexts::UnreachableCharm) +
+            List(unreachable, tooltexts::ListRoomB) + "。"));
     }
     if (!empty.empty()) {
-        notes.push_back(Note(std::string(tooltexts::EmptyPlaces) +
-                             List(empty, tooltexts::ListPlaceB) + "。"));
+        notes.push_back(
+            Note(std::string(tooltexts::EmptyPlaces) + List(empty, tooltexts::ListPlaceB) + "。"));
     }
     // The start-up shuffle swaps items between rooms only, and never the
     // start room's.
@@ -123,9 +123,10 @@ std::vector<std::string> DungeonNotes(const Dungeon& dungeon)
     if (finals.empty()) {
         notes.push_back(Note(std::string(tooltexts::NoFinal)));
     } else if (finals.size() > 1) {
-        notes.push_back(Note(std::string(tooltexts::ManyFinalA) + Decimal(static_cast<long long>(finals.size())) +
-                             std::string(tooltexts::ManyFinalB) + List(finals, tooltexts::ListRoomB) +
-                             std::string(tooltexts::ManyFinalC)));
+        notes.push_back(Note(
+            std::string(tooltexts::ManyFinalA) + Decimal(static_cast<long long>(finals.size())) +
+            std::string(tooltexts::ManyFinalB) + List(finals, tooltexts::ListRoomB) +
+            std::string(tooltexts::ManyFinalC)));
     }
     return notes;
 }

@@ -24,7 +24,8 @@ void DrawHallway(QPainter& painter, const ui::QtPictures& pictures, int room, Di
 {
     const Direction walked = d;
     const auto hall = grid::HallCorner(grid::RoomCorner(NeighbourOf(room, d)), walked);
-    painter.drawImage(QPoint(hall->x, hall->y), pictures.Image(ui::imgHall(grid::HallPicture(walked))));
+    painter.drawImage(QPoint(hall->x, hall->y),
+                      pictures.Image(ui::imgHall(grid::HallPicture(walked))));
 }
 
 ui::Picture PictureOf(Int16 item)
@@ -74,7 +75,8 @@ void DrawLegend(QPainter& painter, const ui::QtPictures& pictures)
             DrawMarker(painter, pictures, static_cast<Int16>(i), at);
         }
         const std::string_view name = tooltexts::LegendNames[static_cast<std::size_t>(i)];
-        painter.drawText(at.x() + kMarker + 10, at.y() + (kMarker + metrics.ascent() - metrics.descent()) / 2,
+        painter.drawText(at.x() + kMarker + 10,
+                         at.y() + (kMarker + metrics.ascent() - metrics.descent()) / 2,
                          QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     }
 }
@@ -98,7 +100,8 @@ QImage RenderDungeon(const Dungeon& dungeon, const ui::QtPictures& pictures)
         for (Direction d : {South, East}) {
             if (LeadsOffMap(r, d)) continue;
             const int next = NeighbourOf(r, d);
-            if (HasDoor(dungeon.RoomType[r], d) || HasDoor(dungeon.RoomType[next], grid::Opposite(d))) {
+            if (HasDoor(dungeon.RoomType[r], d) ||
+                HasDoor(dungeon.RoomType[next], grid::Opposite(d))) {
                 DrawHallway(painter, pictures, r, d);
             }
         }

@@ -25,9 +25,12 @@ inline constexpr std::string_view OneWayC =
 
 // Followed by a list of rooms, "第 1、2、3 號房間".
 inline constexpr std::string_view UnreachableCharm =
-    "由起點（第 45 號房間）走不到以下房間，只能靠符咒到達（遊戲開始時物品會洗牌，任何物品都可能落在那裡）：";
+    "由起點（第 45 "
+    "號房間）走不到以下房間，只能靠符咒到達（遊戲開始時物品會洗牌，任何物品都可能落在那裡）：";
 inline constexpr std::string_view UnreachableTeleport =
-    "由起點（第 45 號房間）走不到以下房間，只能靠符咒或傳輸器到達（遊戲開始時物品會洗牌，任何物品都可能落在那裡）：";
+    "由起點（第 45 "
+    "號房間）走不到以下房間，只能靠符咒或傳輸器到達（遊戲開始時物品會洗牌，任何物品都可能落在那裡）"
+    "：";
 inline constexpr std::string_view EmptyPlaces = "以下位置沒有房間，用符咒選中時會被拒絕：";
 // "第 7 號位置沒有房間，但放了港幣：..."
 inline constexpr std::string_view LostItemA = " 號位置沒有房間，但放了";

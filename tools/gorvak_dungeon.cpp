@@ -21,8 +21,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -66,7 +66,8 @@ std::optional<DungeonRead> Read(const fs::path& path)
     std::error_code error;
     if (!fs::is_regular_file(path, error) && !fs::is_fifo(path, error)) return std::nullopt;
     DungeonRead read = ReadDungeonFile(path);
-    if (!read.dungeon && read.problems.size() == 1 && read.problems.front() == texts::DungeonMissing) {
+    if (!read.dungeon && read.problems.size() == 1 &&
+        read.problems.front() == texts::DungeonMissing) {
         return std::nullopt;
     }
     return read;
@@ -100,14 +101,16 @@ int Build(const fs::path& textFile, const fs::path& out)
 {
     std::error_code error;
     std::ifstream in(textFile, std::ios::binary);
-    if (!fs::is_regular_file(textFile, error) || !in) return Trouble("cannot read " + textFile.string());
+    if (!fs::is_regular_file(textFile, error) || !in)
+        return Trouble("cannot read " + textFile.string());
     std::ostringstream text;
     text << in.rdbuf();
     if (in.bad()) return Trouble("cannot read " + textFile.string());
 
     const DungeonText parsed = ParseDungeonText(text.str());
     if (!parsed.dungeon) {
-        std::cout << textFile.string() << ": " << parsed.error << '\n' << tooltexts::Refused << '\n';
+        std::cout << textFile.string() << ": " << parsed.error << '\n'
+                  << tooltexts::Refused << '\n';
         return kRefused;
     }
     const std::vector<std::string> problems = DungeonProblems(*parsed.dungeon);

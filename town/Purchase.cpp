@@ -23,9 +23,15 @@ void DrawPriceTags(ui::Form& department, const std::array<town::Ware, 3>& shelve
 }
 
 ui::ControlLayout TownButton(ui::ControlName name, std::string_view caption, int leftTwips,
-                            std::function<void()> onClick)
+                             std::function<void()> onClick)
 {
-    return {name, ui::ControlKind::Button, std::string(caption), TwipsToPixels(leftTwips),
-            TwipsToPixels(2520), TwipsToPixels(975), TwipsToPixels(495), ui::Black,
+    return {name,
+            ui::ControlKind::Button,
+            std::string(caption),
+            TwipsToPixels(leftTwips),
+            TwipsToPixels(2520),
+            TwipsToPixels(975),
+            TwipsToPixels(495),
+            ui::Black,
             std::move(onClick)};
 }

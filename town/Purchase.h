@@ -21,4 +21,4 @@ void DrawPriceTags(ui::Form& department, const std::array<town::Ware, 3>& shelve
 
 // One of the three buttons along the bottom of the hub and the departments.
 ui::ControlLayout TownButton(ui::ControlName name, std::string_view caption, int leftTwips,
-                            std::function<void()> onClick);
+                             std::function<void()> onClick);

@@ -7,19 +7,21 @@
 #include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
-frmHealth::frmHealth(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
+frmHealth::frmHealth(frmGorvak& main)
+    : main_(main),
+      form_(main.windows().CreateForm(Layout(this)))
 {
 }
 
 ui::FormLayout frmHealth::Layout(frmHealth* window)
 {
-    return WindowLayout("frmHealth", TwipsToPixels(3795), TwipsToPixels(3330), ui::Picture::Health,
-                      {TownButton(cmdPie, texts::cmdPie, 360,
-                                  ui::Handler(window, &frmHealth::cmdPie_Click)),
-                       TownButton(cmdLodge, texts::cmdLodge, 1440,
-                                  ui::Handler(window, &frmHealth::cmdLodge_Click)),
-                       TownButton(cmdDoctor, texts::cmdDoctor, 2520,
-                                  ui::Handler(window, &frmHealth::cmdDoctor_Click))});
+    return WindowLayout(
+        "frmHealth", TwipsToPixels(3795), TwipsToPixels(3330), ui::Picture::Health,
+        {TownButton(cmdPie, texts::cmdPie, 360, ui::Handler(window, &frmHealth::cmdPie_Click)),
+         TownButton(cmdLodge, texts::cmdLodge, 1440,
+                    ui::Handler(window, &frmHealth::cmdLodge_Click)),
+         TownButton(cmdDoctor, texts::cmdDoctor, 2520,
+                    ui::Handler(window, &frmHealth::cmdDoctor_Click))});
 }
 
 void frmHealth::Form_Load()
@@ -39,9 +41,8 @@ void frmHealth::cmdLodge_Click()
     const town::Effect lodging = town::EffectOf(town::Ware::Lodge, [this] { return main_.Rnd(); });
     town::Apply(lodging, main_.stats);
     const Int16 n = lodging.attack;
-    main_.windows().MessageBox(std::string(texts::Lodged) + "\r\n\r\n" +
-                                   std::string(texts::Added) + Decimal(n) +
-                                   std::string(texts::LodgeSuffix),
+    main_.windows().MessageBox(std::string(texts::Lodged) + "\r\n\r\n" + std::string(texts::Added) +
+                                   Decimal(n) + std::string(texts::LodgeSuffix),
                                nullptr);
 }
 

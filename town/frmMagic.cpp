@@ -7,19 +7,21 @@
 #include "town/Wares.h"
 #include "ui/WindowSystem.h"
 
-frmMagic::frmMagic(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
+frmMagic::frmMagic(frmGorvak& main)
+    : main_(main),
+      form_(main.windows().CreateForm(Layout(this)))
 {
 }
 
 ui::FormLayout frmMagic::Layout(frmMagic* window)
 {
-    return WindowLayout("frmMagic", TwipsToPixels(3780), TwipsToPixels(3315), ui::Picture::Magic,
-                      {TownButton(cmdSpell, texts::cmdMagicSpell, 360,
-                                  ui::Handler(window, &frmMagic::cmdSpell_Click)),
-                       TownButton(cmdAdvice, texts::cmdAdvice, 1440,
-                                  ui::Handler(window, &frmMagic::cmdAdvice_Click)),
-                       TownButton(cmdBrew, texts::cmdBrew, 2520,
-                                  ui::Handler(window, &frmMagic::cmdBrew_Click))});
+    return WindowLayout(
+        "frmMagic", TwipsToPixels(3780), TwipsToPixels(3315), ui::Picture::Magic,
+        {TownButton(cmdSpell, texts::cmdMagicSpell, 360,
+                    ui::Handler(window, &frmMagic::cmdSpell_Click)),
+         TownButton(cmdAdvice, texts::cmdAdvice, 1440,
+                    ui::Handler(window, &frmMagic::cmdAdvice_Click)),
+         TownButton(cmdBrew, texts::cmdBrew, 2520, ui::Handler(window, &frmMagic::cmdBrew_Click))});
 }
 
 void frmMagic::Form_Load()

@@ -9,24 +9,27 @@
 #include "town/frmWeapons.h"
 #include "ui/WindowSystem.h"
 
-frmShoppe::frmShoppe(frmGorvak& main) : main_(main), form_(main.windows().CreateForm(Layout(this)))
+frmShoppe::frmShoppe(frmGorvak& main)
+    : main_(main),
+      form_(main.windows().CreateForm(Layout(this)))
 {
 }
 
 ui::FormLayout frmShoppe::Layout(frmShoppe* window)
 {
     return WindowLayout("frmShoppe", TwipsToPixels(3810), TwipsToPixels(3330), ui::Picture::Shoppe,
-                      {TownButton(cmdHealth, texts::cmdHealth, 360,
-                                  ui::Handler(window, &frmShoppe::cmdHealth_Click)),
-                       TownButton(cmdMagic, texts::cmdMagic, 1440,
-                                  ui::Handler(window, &frmShoppe::cmdMagic_Click)),
-                       TownButton(cmdWeapon, texts::cmdWeapon, 2520,
-                                  ui::Handler(window, &frmShoppe::cmdWeapon_Click))});
+                        {TownButton(cmdHealth, texts::cmdHealth, 360,
+                                    ui::Handler(window, &frmShoppe::cmdHealth_Click)),
+                         TownButton(cmdMagic, texts::cmdMagic, 1440,
+                                    ui::Handler(window, &frmShoppe::cmdMagic_Click)),
+                         TownButton(cmdWeapon, texts::cmdWeapon, 2520,
+                                    ui::Handler(window, &frmShoppe::cmdWeapon_Click))});
 }
 
 void frmShoppe::Form_Load()
 {
-    form_->Move(main_.form().Left() + TwipsToPixels(1000), main_.form().Top() + TwipsToPixels(1000));
+    form_->Move(main_.form().Left() + TwipsToPixels(1000),
+                main_.form().Top() + TwipsToPixels(1000));
 }
 
 void frmShoppe::OpenDepartment(ui::Form& department, const std::function<void()>& Form_Load)

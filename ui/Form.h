@@ -26,7 +26,10 @@ enum class ControlKind { Button, Label, Circle };
 // its header, so a misspelt name does not compile.
 class ControlName {
 public:
-    constexpr explicit ControlName(std::string_view name) : name_(name) {}
+    constexpr explicit ControlName(std::string_view name)
+        : name_(name)
+    {
+    }
     constexpr std::string_view str() const { return name_; }
     friend constexpr bool operator==(ControlName, ControlName) = default;
 

@@ -11,7 +11,7 @@ namespace ui {
 
 enum class Picture : int {
     Gorvak,  // the main window's background: title, empty grid, button panel
-    Room0,   // 15 room shapes, Room0 + shape code - 1
+    Room0,  // 15 room shapes, Room0 + shape code - 1
     Hall0 = Room0 + 15,
     Hall1,
     Dice0,  // 9 faces, Dice0 + k shows k + 1 pips
@@ -38,10 +38,7 @@ inline constexpr int PictureCount = static_cast<int>(Picture::Count);
 constexpr Picture imgRoom(int i) { return Picture(static_cast<int>(Picture::Room0) + i); }
 constexpr Picture imgHall(int i) { return Picture(static_cast<int>(Picture::Hall0) + i); }
 constexpr Picture imgDice(int i) { return Picture(static_cast<int>(Picture::Dice0) + i); }
-constexpr Picture imgSkeleton(int i)
-{
-    return Picture(static_cast<int>(Picture::Skeleton0) + i);
-}
+constexpr Picture imgSkeleton(int i) { return Picture(static_cast<int>(Picture::Skeleton0) + i); }
 
 struct PictureInfo {
     std::string_view file;  // without folder, e.g. "Room03.png"

@@ -13,7 +13,7 @@ namespace ui {
 // Thrown out of every wait once the program is ending, so that whatever the
 // game was in the middle of (a fight, a pause, a modal window) unwinds at
 // once. The window system's event entry points catch it.
-struct ProgramEnding {};
+struct ProgramEnding { };
 
 // What the window system says in its own name: the message boxes' caption
 // and button, and the message for a failure nobody expected. The game's

@@ -31,7 +31,7 @@ GameTest::GameTest()
     previous_ = std::filesystem::current_path();
     std::random_device device;
     folder_ = std::filesystem::temp_directory_path() /
-              ("gorvak-test-" + std::to_string(device()) + std::to_string(device()));
+        ("gorvak-test-" + std::to_string(device()) + std::to_string(device()));
     std::filesystem::create_directories(folder_);
     std::filesystem::current_path(folder_);
 }
@@ -47,7 +47,8 @@ GameTest::~GameTest()
 void GameTest::WriteDungeonBytes(const std::vector<unsigned char>& bytes)
 {
     std::ofstream out(folder_ / "Dungeon.gvk", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void GameTest::WriteDungeon(const Dungeon& dungeon) { WriteDungeonBytes(EncodeDungeon(dungeon)); }

@@ -3,15 +3,15 @@
 // sounds. Each test runs in a fresh folder holding its own Dungeon.gvk.
 #pragma once
 
-#include "core/frmGorvak.h"
 #include "core/WindowLayout.h"
+#include "core/frmGorvak.h"
 #include "dungeon/DungeonFile.h"
 #include "dungeon/DungeonText.h"
 #include "sound/fake/FakeSound.h"
-#include "ui/fake/FakeWindowSystem.h"
-#include "ui/fake/ScriptedRandom.h"
 #include "support/Boards.h"
 #include "support/PngPictures.h"
+#include "ui/fake/FakeWindowSystem.h"
+#include "ui/fake/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

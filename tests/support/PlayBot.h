@@ -156,7 +156,8 @@ private:
     {
         return std::uniform_real_distribution<double>(lo, hi)(rng_);
     }
-    template <typename T, std::size_t N> const T& OneOf(const std::array<T, N>& items)
+    template <typename T, std::size_t N>
+    const T& OneOf(const std::array<T, N>& items)
     {
         return items[static_cast<std::size_t>(Pick(0, static_cast<int>(N) - 1))];
     }

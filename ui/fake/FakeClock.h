@@ -9,7 +9,10 @@ namespace ui {
 // Virtual time: only the fake window system's waits move it on.
 class FakeClock final : public Clock {
 public:
-    explicit FakeClock(double secondsSinceMidnight = 12 * 3600.0) : dayStart_(secondsSinceMidnight) {}
+    explicit FakeClock(double secondsSinceMidnight = 12 * 3600.0)
+        : dayStart_(secondsSinceMidnight)
+    {
+    }
 
     double Now() const override { return now_; }
     double SecondsSinceMidnight() const override

@@ -13,7 +13,10 @@ namespace ui {
 // (the play-testing bot, the fuzzer) do not ask for every pixel each time.
 class PictureCache {
 public:
-    explicit PictureCache(const PictureSource* pictures) : pictures_(pictures) {}
+    explicit PictureCache(const PictureSource* pictures)
+        : pictures_(pictures)
+    {
+    }
     const std::vector<Color>& Pixels(Picture picture);
 
 private:

@@ -6,7 +6,8 @@
 namespace ui {
 
 FakeForm::FakeForm(FormLayout layout, FakeWindowSystem& system)
-    : layout_(std::move(layout)), system_(system)
+    : layout_(std::move(layout)),
+      system_(system)
 {
     system_.forms_.push_back(this);
 }
@@ -100,7 +101,10 @@ const FakeForm::ControlState& FakeForm::State(std::string_view control) const
     return it->second;
 }
 
-void FakeForm::SetEnabled(ControlName control, bool enabled) { State(control.str()).enabled = enabled; }
+void FakeForm::SetEnabled(ControlName control, bool enabled)
+{
+    State(control.str()).enabled = enabled;
+}
 
 bool FakeForm::IsEnabled(ControlName control) const { return IsEnabled(control.str()); }
 
@@ -109,7 +113,10 @@ bool FakeForm::IsEnabled(std::string_view control) const
     return loaded_ && State(control).enabled;
 }
 
-void FakeForm::SetVisible(ControlName control, bool visible) { State(control.str()).visible = visible; }
+void FakeForm::SetVisible(ControlName control, bool visible)
+{
+    State(control.str()).visible = visible;
+}
 
 bool FakeForm::IsControlVisible(std::string_view control) const
 {
@@ -162,12 +169,15 @@ bool FakeForm::RequestClose()
 }
 
 FakeWindowSystem::FakeWindowSystem(FakeClock& clock, const PictureSource* pictures)
-    : clock_(clock), ownCache_(std::make_unique<PictureCache>(pictures)), cache_(ownCache_.get())
+    : clock_(clock),
+      ownCache_(std::make_unique<PictureCache>(pictures)),
+      cache_(ownCache_.get())
 {
 }
 
 FakeWindowSystem::FakeWindowSystem(FakeClock& clock, PictureCache& pictures)
-    : clock_(clock), cache_(&pictures)
+    : clock_(clock),
+      cache_(&pictures)
 {
 }
 

@@ -103,7 +103,10 @@ public:
     // wait is running then, as an event the real window system would
     // deliver (ProgramEnding stops at it).
     void At(double time, std::function<void()> action);
-    void After(double delay, std::function<void()> action) { At(clock_.Now() + delay, std::move(action)); }
+    void After(double delay, std::function<void()> action)
+    {
+        At(clock_.Now() + delay, std::move(action));
+    }
     // The game's idle loop: delivers every action scheduled up to `time`.
     void RunUntil(double time);
     bool HasPendingActions() const { return !schedule_.empty(); }

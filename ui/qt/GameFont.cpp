@@ -27,8 +27,12 @@ bool RenameStyle(QByteArray& font, QByteArrayView from, QByteArrayView to)
 {
     const qsizetype size = font.size();
     const auto* data = reinterpret_cast<const uchar*>(font.constData());
-    auto u16 = [&](qsizetype at) { return at + 2 <= size ? qFromBigEndian<quint16>(data + at) : -1; };
-    auto u32 = [&](qsizetype at) { return at + 4 <= size ? qint64(qFromBigEndian<quint32>(data + at)) : -1; };
+    auto u16 = [&](qsizetype at) {
+        return at + 2 <= size ? qFromBigEndian<quint16>(data + at) : -1;
+    };
+    auto u32 = [&](qsizetype at) {
+        return at + 4 <= size ? qint64(qFromBigEndian<quint32>(data + at)) : -1;
+    };
     bool renamed = false;
     const int tables = u16(4);
     for (int i = 0; i < tables; ++i) {
@@ -57,7 +61,8 @@ bool RenameStyle(QByteArray& font, QByteArrayView from, QByteArrayView to)
             const QByteArray want = encode(from);
             const QByteArray replacement = encode(to);
             const qsizetype at = table + stringsAt + offset;
-            if (length != want.size() || at + length > size || font.mid(at, length) != want) continue;
+            if (length != want.size() || at + length > size || font.mid(at, length) != want)
+                continue;
             font.replace(at, length, replacement);
             data = reinterpret_cast<const uchar*>(font.constData());
             renamed = true;

@@ -38,17 +38,20 @@ public:
             return;
         }
         // Focus shows as the frame's colour, not a dotted outline.
-        if (element == PE_FrameFocusRect && qobject_cast<const QPushButton*>(widget) != nullptr) return;
+        if (element == PE_FrameFocusRect && qobject_cast<const QPushButton*>(widget) != nullptr)
+            return;
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
     {
         if (metric == PM_ButtonShiftHorizontal || metric == PM_ButtonShiftVertical) return 0;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override
     {
         // The caption has all but the two-pixel frame.
         if (element == SE_PushButtonContents) return option->rect.adjusted(2, 2, -2, -2);
@@ -58,7 +61,8 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget) const override
     {
-        if (type != CT_PushButton) return QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if (type != CT_PushButton)
+            return QProxyStyle::sizeFromContents(type, option, contents, widget);
         QSize size = contents + QSize(4, 4);
         // A message box's buttons are wide enough to hit easily.
         if (widget != nullptr && qobject_cast<const QMessageBox*>(widget->window()) != nullptr) {

@@ -61,7 +61,8 @@ QString FitText(QWidget& control, const QString& text, bool label)
             }
             const QString two = ink.left(cut) + '\n' + ink.mid(cut);
             const QFontMetrics m(font);
-            const int widest = std::max(m.horizontalAdvance(ink.left(cut)), m.horizontalAdvance(ink.mid(cut)));
+            const int widest =
+                std::max(m.horizontalAdvance(ink.left(cut)), m.horizontalAdvance(ink.mid(cut)));
             if (widest < bestWidth && fits(font, two)) {
                 best = two;
                 bestWidth = widest;
@@ -83,7 +84,8 @@ QString FitText(QWidget& control, const QString& text, bool label)
 void SetLabelPadding(QLabel& label, const QRect& box)
 {
     constexpr int pad = 6;
-    label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 : 0, box.left() <= 0 ? 2 : 0, 0);
+    label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 : 0,
+                             box.left() <= 0 ? 2 : 0, 0);
 }
 
 // A label whose text needs less height than its box sits in the middle of
@@ -108,12 +110,13 @@ void SetLabelType(QLabel& label, const QString& text)
 }
 
 constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                   Qt::WindowCloseButtonHint |
-                                   Qt::MSWindowsFixedSizeDialogHint;
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 }  // namespace
 
-FormWidget::FormWidget(const FormLayout& layout, QtForm& form) : QWidget(nullptr, kFlags), form_(form)
+FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
+    : QWidget(nullptr, kFlags),
+      form_(form)
 {
     setObjectName(QString::fromStdString(layout.name));
     setWindowTitle(QString::fromStdString(layout.caption));
@@ -181,7 +184,9 @@ void FormWidget::mousePressEvent(QMouseEvent* event)
 {
     if (!form_.onMouseDown) return;
     const QPointF at = event->position();
-    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+    const int button = event->button() == Qt::LeftButton ? 1
+        : event->button() == Qt::RightButton             ? 2
+                                                         : 4;
     form_.system().Guard([this, at, button] {
         form_.onMouseDown(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
     });
@@ -199,7 +204,8 @@ void FormWidget::keyPressEvent(QKeyEvent* event)
 
 bool FormWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -240,8 +246,7 @@ bool FormWidget::HandleKey(const QKeyEvent& event)
         }
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -249,10 +254,14 @@ bool FormWidget::Walk(const QKeyEvent& event)
 {
     std::optional<Key> key;
     switch (event.key()) {
-    case Qt::Key_Up: case Qt::Key_W: key = Key::Up; break;
-    case Qt::Key_Right: case Qt::Key_D: key = Key::Right; break;
-    case Qt::Key_Down: case Qt::Key_S: key = Key::Down; break;
-    case Qt::Key_Left: case Qt::Key_A: key = Key::Left; break;
+    case Qt::Key_Up:
+    case Qt::Key_W: key = Key::Up; break;
+    case Qt::Key_Right:
+    case Qt::Key_D: key = Key::Right; break;
+    case Qt::Key_Down:
+    case Qt::Key_S: key = Key::Down; break;
+    case Qt::Key_Left:
+    case Qt::Key_A: key = Key::Left; break;
     default: break;
     }
     if (!key || !form_.onKeyDown) return false;
@@ -307,7 +316,9 @@ void FormWidget::closeEvent(QCloseEvent* event)
 }
 
 QtForm::QtForm(FormLayout layout, QtWindowSystem& system, const QtPictures& pictures)
-    : layout_(std::move(layout)), system_(system), pictures_(pictures)
+    : layout_(std::move(layout)),
+      system_(system),
+      pictures_(pictures)
 {
     system_.Register(this);
 }
@@ -326,8 +337,9 @@ void QtForm::Load()
         surface_->Clear();
     } else {
         const qreal scale = layout_.pixelExact ? 1.0 : widget_->devicePixelRatioF();
-        surface_ = std::make_unique<QtSurface>(layout_.clientWidth, layout_.clientHeight,
-                                               layout_.background, layout_.textColor, pictures_, scale);
+        surface_ =
+            std::make_unique<QtSurface>(layout_.clientWidth, layout_.clientHeight,
+                                        layout_.background, layout_.textColor, pictures_, scale);
     }
     widget_->move(left_, top_);
     if (onKeyDown) {
@@ -393,7 +405,8 @@ void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
         QWidget* over = ownerWidget != nullptr ? ownerWidget : system_.MainWidget();
         if (over != nullptr && over != widget_) {
             const QRect frame = over->frameGeometry();
-            widget_->move(Cascaded(frame.center() - QPoint(widget_->width() / 2, widget_->height() / 2)));
+            widget_->move(
+                Cascaded(frame.center() - QPoint(widget_->width() / 2, widget_->height() / 2)));
         }
     }
 }
@@ -405,7 +418,8 @@ QPoint QtForm::Cascaded(QPoint at) const
     constexpr int step = 28;
     std::vector<QPoint> taken;
     for (const QtForm* other : system_.Forms()) {
-        if (other != this && other->IsVisible() && !other->WasPlaced()) taken.push_back(other->widget()->pos());
+        if (other != this && other->IsVisible() && !other->WasPlaced())
+            taken.push_back(other->widget()->pos());
     }
     const QScreen* screen = widget_->screen();
     const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
@@ -419,8 +433,10 @@ QPoint QtForm::Cascaded(QPoint at) const
         at += QPoint(step, step);
         if (room.isValid()) {
             const QSize size = widget_->frameGeometry().size();
-            at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())));
-            at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+            at.setX(std::clamp(at.x(), room.left(),
+                               std::max(room.left(), room.right() + 1 - size.width())));
+            at.setY(std::clamp(at.y(), room.top(),
+                               std::max(room.top(), room.bottom() + 1 - size.height())));
         }
     }
     return at;

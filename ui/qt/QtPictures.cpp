@@ -32,8 +32,8 @@ bool QtPictures::Load(const QString& folder, QString* missing)
 {
     for (int i = 0; i < PictureCount; ++i) {
         const PictureInfo& info = InfoOf(static_cast<Picture>(i));
-        const QString path = QDir(folder).filePath(QString::fromUtf8(info.file.data(),
-                                                                     static_cast<int>(info.file.size())));
+        const QString path = QDir(folder).filePath(
+            QString::fromUtf8(info.file.data(), static_cast<int>(info.file.size())));
         if (PngSize(path) != QSize(info.width, info.height)) {
             if (missing != nullptr) *missing = path;
             return false;
@@ -50,7 +50,8 @@ const QImage& QtPictures::Image(Picture p) const
     if (image.isNull()) {
         const PictureInfo& info = InfoOf(p);
         // The format named: Qt's own PNG decoder, no plugin looked for.
-        image = QImage(paths_.at(static_cast<std::size_t>(p)), "PNG").convertToFormat(QImage::Format_RGB32);
+        image = QImage(paths_.at(static_cast<std::size_t>(p)), "PNG")
+                    .convertToFormat(QImage::Format_RGB32);
         // A file that went bad after the check: paint a plain dark block of
         // the right size rather than nothing, so the geometry holds.
         if (image.size() != QSize(info.width, info.height)) {
@@ -65,8 +66,9 @@ void QtPictures::PaintBackground(Picture p, QImage& target) const
 {
     const PictureInfo& info = InfoOf(p);
     const QImage& cached = images_.at(static_cast<std::size_t>(p));
-    if (cached.isNull() && target.devicePixelRatio() == 1 && target.format() == QImage::Format_RGB32 &&
-        target.width() >= info.width && target.height() >= info.height) {
+    if (cached.isNull() && target.devicePixelRatio() == 1 &&
+        target.format() == QImage::Format_RGB32 && target.width() >= info.width &&
+        target.height() >= info.height) {
         // A view of the target's top left: the decoder writes its rows in
         // place when the file's format is the target's.
         uchar* const bits = target.bits();
@@ -77,8 +79,10 @@ void QtPictures::PaintBackground(Picture p, QImage& target) const
             QPainter painter(&target);
             if (view.constBits() != bits) painter.drawImage(0, 0, view);  // decoded elsewhere
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillRect(info.width, 0, target.width() - info.width, target.height(), QColor(beyond));
-            painter.fillRect(0, info.height, info.width, target.height() - info.height, QColor(beyond));
+            painter.fillRect(info.width, 0, target.width() - info.width, target.height(),
+                             QColor(beyond));
+            painter.fillRect(0, info.height, info.width, target.height() - info.height,
+                             QColor(beyond));
             return;
         }
     }

@@ -50,8 +50,8 @@ void QtSurface::Print(std::string_view text)
     QPainter painter(&image_);
     painter.setPen(QColor(textColor_.r, textColor_.g, textColor_.b));
     const QFontMetrics metrics(painter.font());
-    const QStringList lines = QString::fromUtf8(text.data(), static_cast<int>(text.size()))
-                                  .split(QStringLiteral("\r\n"));
+    const QStringList lines =
+        QString::fromUtf8(text.data(), static_cast<int>(text.size())).split(QStringLiteral("\r\n"));
     int y = currentY_;
     for (const QString& line : lines) {
         painter.drawText(currentX_, y + metrics.ascent(), line);

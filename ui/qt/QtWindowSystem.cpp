@@ -2,10 +2,10 @@
 
 #include "ui/qt/QtForm.h"
 
-#include <QApplication>
-#include <QEventLoop>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
@@ -31,7 +31,8 @@ bool SetGameIcon(const QString& folder)
 }
 
 QtWindowSystem::QtWindowSystem(const QtPictures& pictures, SystemTexts texts)
-    : pictures_(pictures), texts_(std::move(texts))
+    : pictures_(pictures),
+      texts_(std::move(texts))
 {
 }
 
