@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs every Debian package the game, its build and its tests need.
-# Quick when all is there already: apt is only asked for what is missing.
+# Installs every Debian package the game, its build and its tests need, or
+# only the packages named on the command line (the asset generator's set-up
+# names its own). Quick when all is there already: apt is only asked for
+# what is missing.
 set -euo pipefail
 
 packages=(
@@ -8,11 +10,13 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libsdl2-dev libpng-dev
     libgtest-dev libgmock-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils xdotool imagemagick python3
     desktop-file-utils appstream
     dpkg-dev lintian file
 )
+
+if (($#)); then packages=("$@"); fi
 
 missing=()
 for p in "${packages[@]}"; do

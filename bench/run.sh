@@ -33,17 +33,8 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-display=$(tr -dc 0-9 <"$scratch/display")
-if [ -z "$display" ]; then echo "bench/run.sh: Xvfb did not start" >&2; exit 1; fi
-export DISPLAY=":$display"
+. "$(dirname "$0")/../tests/support/xserver.sh"
+if ! start_xvfb "$scratch"; then echo "bench/run.sh: Xvfb did not start" >&2; exit 1; fi
 
 measure() {  # program -> "start_us peak_kib pss_kib shared_objects" of one run
     local start out

@@ -9,6 +9,7 @@ set -u
 build=${1:?usage: run.sh <build-folder>}
 build=$(cd "$build" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+. "$source_dir/tests/support/xserver.sh"
 app_id=io.github.varnel.Gorvak
 icon_sizes="16 24 32 48 64 128 256"
 
@@ -153,11 +154,7 @@ run_game() { # run_game NAME PATH-FOLDER
     check "$name runs the installed program" test "$exe" = "$(readlink -f "$program")"
     check "$name runs in the dungeon's folder" test "$cwd" = "$(readlink -f "$game_dir")"
     kill -TERM "$game_pid"
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$game_pid" 2>/dev/null; then
+    if ! await_exit "$game_pid"; then
         fail "$name ends on TERM" "still running 10 s after TERM"
         return
     fi

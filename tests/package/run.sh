@@ -11,6 +11,7 @@ build=${1:?usage: run.sh <build-folder> <version>}
 version=${2:?usage: run.sh <build-folder> <version>}
 build=$(cd "$build" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+. "$source_dir/tests/support/xserver.sh"
 app_id=io.github.varnel.Gorvak
 
 passed=0
@@ -180,24 +181,15 @@ done
 
 # ------------------------------------------------- the unpacked copy plays
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-display=$(tr -dc 0-9 <"$scratch/display")
-if [ -z "$display" ]; then
-    fail "Xvfb starts" "$(tail -n 3 "$scratch/xvfb.log")"
+if ! start_xvfb "$scratch" 2>"$scratch/xvfb.err"; then
+    fail "Xvfb starts" "$(cat "$scratch/xvfb.err")"
     finish
 fi
 mkdir -m 0700 "$scratch/runtime"
 mkdir "$scratch/elsewhere"
 unset WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR \
       QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$scratch/runtime"
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$scratch/runtime"
 
 # The tool draws with the unpacked game's pictures and font.
 if (cd "$scratch/elsewhere" && "$tool" render "$data/Dungeon.gvk" map.png) >"$scratch/tool.log" 2>&1 &&
@@ -232,11 +224,7 @@ check "the window is 640x481" test "$size" = 640x481
 # 退出 (cmdQuit) is at (456, 416), 81 x 33, in the window.
 xdotool mousemove --sync $((x + 500)) $((y + 440))
 xdotool mousemove --sync $((x + 456 + 40)) $((y + 416 + 16)) click 1
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$game_pid" 2>/dev/null; then
+if ! await_exit "$game_pid"; then
     fail "退出 ends the game" "still running 10 s after the click"
     finish
 fi
