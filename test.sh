@@ -1,138 +1,175 @@
 #!/usr/bin/env bash
 # Every check the project has, each stage timed:
 #   checks      formatting, the include rules
-#   sanitizers  every test program, the real-window, install and soak tests,
-#               built once with AddressSanitizer and UndefinedBehaviorSanitizer
+#   asan_build  one build with AddressSanitizer and UndefinedBehaviorSanitizer
+#   asan_tests  on it, every test program, the real-window, install and soak
+#               tests
 #   fuzz        a time-bounded libFuzzer run over the dungeon reader (clang)
 #   release     the optimised game a player gets, asset drift (the generator
 #               uses its dungeon tool), its Debian package
-# Ends with each stage's time and one "N passed, M failed" line.
+# The fuzz and release stages build and run beside the sanitizer build's
+# tests, which mostly wait on their X servers; niced, they leave the tests the
+# CPU they need. Ends with each stage's time and one "N passed, M failed" line.
 set -euo pipefail
 cd "$(dirname "$0")"
 repo=$PWD
 jobs="$(nproc)"
 logs=$(mktemp -d "${TMPDIR:-/tmp}/gorvak-test.XXXXXX")
-
-stage_names=()
-stage_times=()
-counted=0
-passed=0
-failed=0
-current=""
-started=0
+stages=()
+background=()
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-begin() {
-    current=$1
-    counted=0
-    started=$(now_ms)
-    echo "=== $current"
-}
-end() {
-    stage_names+=("$current")
-    stage_times+=($(($(now_ms) - started)))
-    current=""
-}
-# count LOG: adds a runner's closing "N passed, M failed" or ctest's summary.
-count() {
-    local line
-    if line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1); then
-        local total bad
-        total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
-        bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
-        passed=$((passed + total - bad))
-        failed=$((failed + bad))
-        counted=1
-    elif line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$1" | tail -n 1); then
-        passed=$((passed + $(cut -d' ' -f1 <<<"$line")))
-        failed=$((failed + $(cut -d' ' -f3 <<<"$line")))
-        counted=1
-    fi
-}
-# run LOG COMMAND...: runs a test runner, keeps its output and counts it,
-# also when it fails.
+
+# note PASSED FAILED: adds to the running stage's count.
+note() { echo "$1 $2" >>"$logs/$stage_name.count"; }
+
+# run LOG COMMAND...: runs a test runner, shows and keeps its output, and
+# counts its closing "N passed, M failed" or ctest's summary, also when it
+# fails.
 run() {
-    local log=$logs/$1 status
+    local log=$logs/$1 status line total bad
     shift
     set +e
     "$@" 2>&1 | tee "$log"
     status=${PIPESTATUS[0]}
     set -e
-    count "$log"
+    if line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1); then
+        total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+        bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
+        note $((total - bad)) "$bad"
+    elif line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1); then
+        note "$(cut -d' ' -f1 <<<"$line")" "$(cut -d' ' -f3 <<<"$line")"
+    fi
     return "$status"
 }
-summary() {
-    local status=$?
-    if [ -n "$current" ]; then
-        echo "=== $current stopped the run"
-        end
-        if ((counted == 0)); then failed=$((failed + 1)); fi
+
+# check COMMAND...: a check that counts as one test.
+check() {
+    if "$@"; then note 1 0; else note 0 1; return 1; fi
+}
+
+# stage NAME: runs the function stage_NAME, timing it, and keeps its exit
+# status; a stage that fails without counting a failure counts as one.
+stage() {
+    stage_name=$1
+    stages+=("$1")
+    echo "=== $1"
+    local start status=0
+    start=$(now_ms)
+    : >"$logs/$1.count"
+    # Not under || or if: there bash would ignore set -e inside the stage.
+    set +e
+    (
+        set -e
+        "stage_$1"
+    )
+    status=$?
+    set -e
+    echo $(($(now_ms) - start)) >"$logs/$1.time"
+    if ((status != 0)) && ! awk '$2 > 0 {bad = 1} END {exit !bad}' "$logs/$1.count"; then
+        note 0 1
     fi
+    echo "$status" >"$logs/$1.status"
+}
+# ok NAME: whether the stage passed.
+ok() { [ "$(cat "$logs/$1.status" 2>/dev/null)" = 0 ]; }
+
+# stage_beside NAME: the same in the background, its output held back until
+# it is collected.
+stage_beside() {
+    (stage "$1" >"$logs/$1.out" 2>&1) &
+    background+=("$1:$!")
+    stages+=("$1")
+}
+collect() {
+    local entry
+    for entry in "${background[@]}"; do
+        wait "${entry#*:}" || true
+        cat "$logs/${entry%%:*}.out"
+    done
+    background=()
+}
+
+summary() {
+    local status=$? total=0 ms name passed=0 failed=0
+    for entry in "${background[@]}"; do kill "${entry#*:}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
     echo
     echo "Stage times:"
-    local total=0 ms
-    for i in "${!stage_names[@]}"; do
-        ms=${stage_times[$i]}
-        printf '  %-12s %4d.%d s\n' "${stage_names[$i]}" $((ms / 1000)) $((ms % 1000 / 100))
-        total=$((total + ms))
+    for name in "${stages[@]}"; do
+        [ -s "$logs/$name.time" ] || continue
+        ms=$(<"$logs/$name.time")
+        printf '  %-12s %4d.%d s\n' "$name" $((ms / 1000)) $((ms % 1000 / 100))
     done
-    printf '  %-12s %4d.%d s\n' "total" $((total / 1000)) $((total % 1000 / 100))
+    ms=$(($(now_ms) - run_start))
+    printf '  %-12s %4d.%d s (wall clock; fuzz and release ran beside asan_tests)\n' \
+        "total" $((ms / 1000)) $((ms % 1000 / 100))
+    read -r passed failed < <(cat "$logs"/*.count 2>/dev/null | awk '{p += $1; f += $2} END {print p + 0, f + 0}')
     rm -rf "$logs"
     echo "test.sh: $passed passed, $failed failed"
     exit "$status"
 }
+run_start=$(now_ms)
 trap summary EXIT
 
-begin setup
-./setup.sh
 # ccache keys on paths relative to the checkout, so clones share its cache.
 export CCACHE_BASEDIR="$repo"
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
-end
 
-# check NAME COMMAND...: a check that counts as one test.
-check() {
-    shift
-    counted=1
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); false; fi
+stage_setup() { ./setup.sh; }
+
+stage_checks() {
+    check tools/check-format.sh
+    # The dependency direction: rules know no window, the seams know no
+    # game, no circle between the libraries.
+    check tools/check-includes.sh
 }
 
-begin checks
-check format tools/check-format.sh
-# The dependency direction: rules know no window, the seams know no game,
-# no circle between the libraries.
-check includes tools/check-includes.sh
-end
-
-begin sanitizers
 # -O1 keeps the sanitized game fast enough for the bot's games; -g1 is all
 # the line information a report needs.
-cmake -S . -B build-asan -DGORVAK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" "${launcher[@]}" >/dev/null
-cmake --build build-asan -j"$jobs"
-cd build-asan
-run asan ctest --output-on-failure -j"$jobs"
-cd "$repo"
-end
+sanitized=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1")
 
-begin fuzz
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DGORVAK_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" "${launcher[@]}" >/dev/null
-cmake --build build-fuzz -j"$jobs"
-cd build-fuzz
-run fuzz ctest --output-on-failure
-cd "$repo"
-end
+stage_asan_build() {
+    cmake -S . -B build-asan -DGORVAK_SANITIZE=ON "${sanitized[@]}" "${launcher[@]}" >/dev/null
+    cmake --build build-asan -j"$jobs"
+}
 
-begin release
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DGORVAK_TESTS=OFF "${launcher[@]}" >/dev/null
-cmake --build build-release -j"$jobs"
-# The generator builds the dungeon with the game's own tool.
-export GORVAK_DUNGEON_TOOL="$repo/build-release/gorvak-dungeon"
-check assets tools/check-assets.sh
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-release/CMakeCache.txt)
-run package tests/package/run.sh build-release "$version"
-end
+stage_asan_tests() {
+    cd build-asan
+    run asan ctest --output-on-failure -j"$jobs"
+}
+
+stage_fuzz() {
+    CC=clang CXX=clang++ nice cmake -S . -B build-fuzz -DGORVAK_FUZZ=ON "${sanitized[@]}" \
+        "${launcher[@]}" >/dev/null
+    nice cmake --build build-fuzz -j"$jobs"
+    cd build-fuzz
+    run fuzz nice ctest --output-on-failure
+}
+
+stage_release() {
+    nice cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DGORVAK_TESTS=OFF \
+        "${launcher[@]}" >/dev/null
+    nice cmake --build build-release -j"$jobs"
+    # The generator builds the dungeon with the game's own tool.
+    export GORVAK_DUNGEON_TOOL="$repo/build-release/gorvak-dungeon"
+    check tools/check-assets.sh
+    local version
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-release/CMakeCache.txt)
+    run package tests/package/run.sh build-release "$version"
+}
+
+stage setup
+ok setup
+stage checks
+ok checks
+stage asan_build
+ok asan_build
+stage_beside fuzz
+stage_beside release
+stage asan_tests
+collect
+ok asan_tests && ok fuzz && ok release
