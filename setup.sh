@@ -9,7 +9,7 @@ packages=(
     libsdl2-mixer-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
-    xvfb xauth x11-utils xdotool imagemagick python3
+    xvfb xauth x11-utils xdotool imagemagick python3 python3-xlib gdb
     desktop-file-utils appstream
 )
 
