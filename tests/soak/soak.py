@@ -321,13 +321,17 @@ class Game:
         except OSError:
             return ""
 
+    def evidence(self):
+        """What the game left behind: its output and any sanitizer report."""
+        return "\n".join([self.log_tail()] + self.sanitizer_reports())
+
     def sanitizer_reports(self):
         found = []
         for name in sorted(os.listdir(self.san)):
             path = os.path.join(self.san, name)
             if os.path.getsize(path):
                 with open(path, errors="replace") as f:
-                    found.append("%s:\n%s" % (name, f.read()[-6000:]))
+                    found.append("%s:\n%s" % (name, f.read()[:6000]))
         return found
 
     def describe_exit(self, rc):
@@ -539,7 +543,7 @@ class Watch:
         rc = game.proc.poll()
         if rc is not None:
             raise Failure("crash", "the game ended during the storm: %s\n%s"
-                          % (game.describe_exit(rc), game.log_tail()))
+                          % (game.describe_exit(rc), game.evidence()))
         now = time.monotonic()
         answered = self.screen.pongs()
         if self.sent and self.sent[0] in answered:
@@ -598,7 +602,7 @@ def check_end(screen, game, rc, what):
         game.kill()
         raise Failure("hung", "%s: still running 10 s later; backtrace:\n%s" % (what, trace))
     if rc != 0:
-        raise Failure("crash", "%s: %s\n%s" % (what, game.describe_exit(rc), game.log_tail()))
+        raise Failure("crash", "%s: %s\n%s" % (what, game.describe_exit(rc), game.evidence()))
     reports = game.sanitizer_reports()
     if reports:
         raise Failure("sanitizer", "%s: sanitizer report(s):\n%s" % (what, "\n".join(reports)))
@@ -616,7 +620,7 @@ def wait_main(screen, game, timeout=60):
     got = wait_until(ready, timeout, 0.05)
     if got == "exit":
         raise Failure("crash", "ended before its window showed: %s\n%s"
-                      % (game.describe_exit(game.proc.returncode), game.log_tail()))
+                      % (game.describe_exit(game.proc.returncode), game.evidence()))
     if not got:
         trace = game.backtrace()
         raise Failure("hung", "no main window after %d s; backtrace:\n%s" % (timeout, trace))
@@ -745,10 +749,11 @@ def handler_order(args, screen, folder):
 
 def term_trial(args, screen, rng, folder, index):
     """One game ended by a signal at a random moment: the odd ones in
-    start-up (0-100 ms after the game can first see the signal), the even ones
+    start-up (0-200 ms after the game can first see the signal: the
+    application object, font, pictures, style, windows), the even ones
     mid-game, after a short storm."""
     startup = index % 2 == 0
-    delay = rng.random() * (0.1 if startup else 4.5) + (0 if startup else 0.3)
+    delay = rng.random() * (0.2 if startup else 4.5) + (0 if startup else 0.3)
     pick = rng.random()
     sig = signal.SIGTERM if pick < 0.6 else (signal.SIGINT if pick < 0.8 else signal.SIGHUP)
     storm_seed = rng.getrandbits(32)
@@ -778,7 +783,7 @@ def term_trial(args, screen, rng, folder, index):
             note = "%s after %.1f s and %d actions" % (sig.name, delay, storm.count)
         if game.proc.poll() is not None:
             raise Failure("crash", "ended before the signal: %s\n%s"
-                          % (game.describe_exit(game.proc.returncode), game.log_tail()))
+                          % (game.describe_exit(game.proc.returncode), game.evidence()))
         os.kill(game.pid, sig)
         rc = game.wait(10)
         check_end(screen, game, rc, note)
