@@ -433,6 +433,14 @@ class Storm:
                 return main.x + cx + 2 + int(p[1] * 28), main.y + cy + 2 + int(p[2] * 28)
         return self.cell_point(main, int(p[3] * 80), p[1], p[2])
 
+    def spare_quit(self, wins, pt):
+        """Moves a point off 退出 (a click beside the map's bottom row, on a
+        button, anywhere): that button is for the end only."""
+        main = self.main_window(wins)
+        if main is not None and inside(QUIT_BUTTON, pt[0] - main.x, pt[1] - main.y, 3):
+            return pt[0] - 120, pt[1]
+        return pt
+
     def run_one(self):
         kind, p, pause = draw_action(self.rng)
         self.count += 1
@@ -455,6 +463,7 @@ class Storm:
             pt = self.map_point(wins, kind, p)
             if pt is None:
                 return "no main window"
+            pt = self.spare_quit(wins, pt)
             s.click(*pt)
             return "click %d,%d" % pt
         if kind == "main":
@@ -467,13 +476,14 @@ class Storm:
             s.click(main.x + x, main.y + y)
             return "click %d,%d" % (main.x + x, main.y + y)
         if kind == "button":
-            pt = self.button_point(pick, p)
+            pt = self.spare_quit(wins, self.button_point(pick, p))
             s.click(*pt)
             return "click %d,%d" % pt
         if kind == "double":
             pt = self.map_point(wins, "cell", p) if p[5] < 0.5 else self.button_point(pick, p)
             if pt is None:
                 return "no main window"
+            pt = self.spare_quit(wins, pt)
             s.click(*pt, gap=0.02 + p[5] * 0.1, times=2)
             return "double %d,%d" % pt
         if kind == "burst":
@@ -489,7 +499,7 @@ class Storm:
                 else:
                     pt = self.button_point(wins[int(q[0] * len(wins))], q)
                 if pt is not None:
-                    s.click(*pt)
+                    s.click(*self.spare_quit(wins, pt))
                 time.sleep(q[4] * 0.03)
             return "burst of %d" % n
         if kind == "key":
@@ -541,6 +551,9 @@ class Watch:
     def tick(self):
         game = self.game
         rc = game.proc.poll()
+        if rc == 0:
+            raise Failure("quit", "the game quit by itself during the storm\n"
+                          + game.evidence())
         if rc is not None:
             raise Failure("crash", "the game ended during the storm: %s\n%s"
                           % (game.describe_exit(rc), game.evidence()))
