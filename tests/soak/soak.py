@@ -382,6 +382,7 @@ class Storm:
     def __init__(self, screen, game, rng, out):
         self.screen, self.game, self.rng, self.out = screen, game, rng, out
         self.count = 0
+        self.aimed = 0  # neighbours aimed at from the marker seen on screen
         self.kinds = {}
         self.digest = hashlib.sha256()
 
@@ -425,11 +426,11 @@ class Storm:
             except xerror.XError:
                 room = None
             if room is not None:
-                step = [-10, 1, 10, -1][int(p[0] * 4)]
-                target = room + step
+                self.aimed += 1
+                dx, dy = [(0, -1), (1, 0), (0, 1), (-1, 0)][int(p[0] * 4)]
                 # Off the map's edge is still a click on the window.
-                cx = (room % 10 + {1: 1, -1: -1}.get(step, 0)) * 44 + 106
-                cy = (room // 10 + {10: 1, -10: -1}.get(step, 0)) * 44 + 50
+                cx = (room % 10 + dx) * 44 + 106
+                cy = (room // 10 + dy) * 44 + 50
                 return main.x + cx + 2 + int(p[1] * 28), main.y + cy + 2 + int(p[2] * 28)
         return self.cell_point(main, int(p[3] * 80), p[1], p[2])
 
@@ -709,6 +710,7 @@ def soak(args, screen, rng, folder):
             storm.count, stormed, storm.count / max(stormed, 0.001),
             ", ".join("%s %d" % (k, storm.kinds.get(k, 0)) for k, _ in ACTIONS),
             storm.digest.hexdigest()[:16]), flush=True)
+        print("  %d clicks aimed beside the room under the marker" % storm.aimed, flush=True)
         print("  pings %d, all answered, slowest %.0f ms; at most %d windows at once; "
               "quit took %.2f s" % (watch.pings, watch.slowest * 1000, watch.peak_windows, took),
               flush=True)
