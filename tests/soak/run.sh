@@ -28,6 +28,7 @@ if [ -z "$python" ]; then
     exit 1
 fi
 
+rm -rf soak-failures  # a previous run's
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/gorvak-soak.XXXXXX")
 xvfb_pid=""
 driver_pid=""
@@ -67,7 +68,6 @@ wait "$driver_pid"
 status=$?
 driver_pid=""
 if [ "$status" -ne 0 ]; then
-    rm -rf soak-failures
     mkdir -p soak-failures
     for d in "$scratch"/*/; do
         [ -e "$d/game.log" ] && cp -r "$d" soak-failures/
