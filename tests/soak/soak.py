@@ -248,13 +248,17 @@ def current_room(data, w):
 class Game:
     """One run of the game in its own folder with its own sanitizer logs."""
 
-    def __init__(self, exe, folder, screen):
+    def __init__(self, exe, folder, screen, dungeon=None):
         screen.new_game()
         self.folder = folder
         os.makedirs(folder)
         self.san = os.path.join(folder, "sanitizer")
         os.makedirs(self.san)
-        shutil.copy(os.path.join(os.path.dirname(exe), "Dungeon.gvk"), folder)
+        if dungeon is None:
+            shutil.copy(os.path.join(os.path.dirname(exe), "Dungeon.gvk"), folder)
+        else:
+            with open(os.path.join(folder, "Dungeon.gvk"), "wb") as f:
+                f.write(dungeon)
         env = dict(os.environ)
         # A small quarantine: the allocator's hold on freed blocks must not
         # pass for growth of our own.
@@ -603,18 +607,23 @@ class Watch:
         growth = late - early
         limit = max(16 * 1024, early // 5)
         text = ("memory (VmRSS): start %.1f MiB, after warm-up %.1f MiB, end %.1f MiB, "
-                "peak %.1f MiB, growth %+.1f MiB (limit %.1f)"
+                "peak %.1f MiB, growth %+.1f MiB (limit %.1f); by tenths: %s"
                 % (values[0] / 1024, early / 1024, late / 1024, max(values) / 1024,
-                   growth / 1024, limit / 1024))
+                   growth / 1024, limit / 1024,
+                   " ".join("%.0f" % (values[min(n - 1, n * i // 10)] / 1024)
+                            for i in range(1, 11))))
         return text, growth <= limit
 
 
 def check_end(screen, game, rc, what):
     """After an exit: status 0, no sanitizer report, no window left."""
     if rc is None:
+        wins = ", ".join("%dx%d at %d,%d" % (w.w, w.h, w.x, w.y)
+                         for w in screen.windows(game.pid))
         trace = game.backtrace()
         game.kill()
-        raise Failure("hung", "%s: still running 10 s later; backtrace:\n%s" % (what, trace))
+        raise Failure("hung", "%s: still running 10 s later with windows %s; backtrace:\n%s"
+                      % (what, wins or "none", trace))
     if rc != 0:
         raise Failure("crash", "%s: %s\n%s" % (what, game.describe_exit(rc), game.evidence()))
     reports = game.sanitizer_reports()
@@ -640,38 +649,50 @@ def wait_main(screen, game, timeout=60):
         raise Failure("hung", "no main window after %d s; backtrace:\n%s" % (timeout, trace))
 
 
+def close_others(screen, game):
+    """One round of closing every window but the main one, top first: one
+    may refuse while another is modal, so each gets its turn."""
+    others = [w for w in screen.windows(game.pid) if not w.is_main]
+    for w in reversed(others):
+        screen.close(w)
+        time.sleep(0.1)
+        if w.win.id not in [v.win.id for v in screen.windows(game.pid)]:
+            continue
+        # Some windows ignore the close box: their own button, or Enter.
+        bx = BUTTONS_BY_SIZE.get((w.w, w.h))
+        if bx and len(bx) == 1:
+            screen.click(*Storm.point_in(w, bx[0], 0.5, 0.5))
+        else:
+            screen.focus(w)
+            if screen.focused() == w.win.id:
+                screen.key("Return")
+        time.sleep(0.2)
+    return bool(others)
+
+
 def quit_game(screen, game, watch):
-    """Closes what is open, then 退出 (or the main window's close box)."""
-    end = time.monotonic() + 6
+    """Closes what is open, then 退出. A fight goes on meanwhile and shows the
+    status as it goes, a modal window that holds 退出 back; so closing and
+    退出 are repeated, and after 3 s the main window's close box is tried
+    too. Returns the exit status (None: still running 10 s after the first
+    退出) and how long the quit took."""
+    end = time.monotonic() + 8
     while time.monotonic() < end:
         watch.tick()
-        wins = screen.windows(game.pid)
-        others = [w for w in wins if not w.is_main]
-        if not others:
+        if not close_others(screen, game):
             break
-        top = others[-1]
-        screen.close(top)
-        time.sleep(0.15)
-        if top.win.id in [w.win.id for w in screen.windows(game.pid)]:
-            # Some windows ignore the close box; their own button, or Enter.
-            bx = BUTTONS_BY_SIZE.get((top.w, top.h))
-            if bx and len(bx) == 1:
-                screen.click(*Storm.point_in(top, bx[0], 0.5, 0.5))
-            else:
-                screen.focus(top)
-                if screen.focused() == top.win.id:
-                    screen.key("Return")
-            time.sleep(0.3)
-    main = next((w for w in screen.windows(game.pid) if w.is_main), None)
     asked = time.monotonic()
-    if main is not None:
-        screen.click(*Storm.point_in(main, QUIT_BUTTON, 0.5, 0.5))
-    rc = game.wait(3)
-    if rc is None and main is not None:
-        # 退出 may be dead for a moment (a fight's dice): the close box.
-        screen.close(main)
-    rc = game.wait(max(0.1, 10 - (time.monotonic() - asked)))
-    return rc, time.monotonic() - asked
+    while True:
+        main = next((w for w in screen.windows(game.pid) if w.is_main), None)
+        if main is not None:
+            screen.click(*Storm.point_in(main, QUIT_BUTTON, 0.5, 0.5))
+        rc = game.wait(0.7)
+        took = time.monotonic() - asked
+        if rc is not None or took > 10:
+            return rc, took
+        close_others(screen, game)
+        if main is not None and took > 3:
+            screen.close(main)
 
 
 # ----------------------------------------------------------------- the runs
@@ -706,6 +727,8 @@ def soak(args, screen, rng, folder):
             rc, took = quit_game(screen, game, watch)
             check_end(screen, game, rc, "quitting at the end")
         mem, flat = watch.memory_verdict()
+        with open(os.path.join(folder, "memory.tsv"), "w") as f:
+            f.write("".join("%.1f\t%d\n" % sample for sample in watch.rss))
         print("  %d actions in %.0f s, %.1f a second (%s); sequence %s" % (
             storm.count, stormed, storm.count / max(stormed, 0.001),
             ", ".join("%s %d" % (k, storm.kinds.get(k, 0)) for k, _ in ACTIONS),
