@@ -32,13 +32,15 @@ void OnSignal(int /*signal*/)
 
 void CatchQuitSignals()
 {
-    if (g_pipe[0] >= 0) return;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0) {
-        g_pipe[0] = g_pipe[1] = -1;
-    } else {
-        // A storm of signals must never block the handler on a full socket.
-        ::fcntl(g_pipe[1], F_SETFL, ::fcntl(g_pipe[1], F_GETFL) | O_NONBLOCK);
-        ::fcntl(g_pipe[0], F_SETFL, ::fcntl(g_pipe[0], F_GETFL) | O_NONBLOCK);
+    // The socket is made once; the handler is installed on every call.
+    if (g_pipe[0] < 0) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) == 0) {
+            // A storm of signals must never block the handler on a full socket.
+            ::fcntl(g_pipe[1], F_SETFL, ::fcntl(g_pipe[1], F_GETFL) | O_NONBLOCK);
+            ::fcntl(g_pipe[0], F_SETFL, ::fcntl(g_pipe[0], F_GETFL) | O_NONBLOCK);
+        } else {
+            g_pipe[0] = g_pipe[1] = -1;
+        }
     }
     // Without the socket the flag alone still lets start-up end cleanly.
     struct sigaction action {};

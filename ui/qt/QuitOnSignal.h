@@ -11,7 +11,7 @@ class WindowSystem;
 
 // Catches the three signals. Call it first thing in main, before anything
 // slow: until then a signal still ends the process by the signal. Calling it
-// again does nothing.
+// again installs the handler again, on the same socket.
 void CatchQuitSignals();
 
 // Whether one of the signals has come. Start-up asks between its slow steps
