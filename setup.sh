@@ -11,7 +11,7 @@ packages=(
     libsdl2-dev libpng-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth x11-utils xdotool imagemagick python3
+    xvfb xauth x11-utils xdotool imagemagick python3 python3-xlib gdb
     desktop-file-utils appstream
     dpkg-dev lintian file
 )

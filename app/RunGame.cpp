@@ -22,6 +22,10 @@
 int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow)
 {
     QApplication app(argc, argv);
+    // A quit signal ends start-up between its slow steps; from here on one
+    // also ends a message box shown before the game's windows exist.
+    ui::QuitOnSignals([] { QCoreApplication::exit(0); });
+    if (ui::QuitSignalCaught()) return 0;
     QApplication::setApplicationName(QStringLiteral("gorvak"));
     // Not a display name: Qt would add it to every window title, the
     // message boxes' "Gorvak" included.
@@ -40,8 +44,9 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
                      fontLoaded ? qPrintable(missing) : "the bundled font");
         QMessageBox::critical(nullptr, QString::fromUtf8(texts::MessageBoxCaption.data()),
                               QString::fromUtf8(texts::PicturesMissing.data()));
-        return 1;
+        return ui::QuitSignalCaught() ? 0 : 1;
     }
+    if (ui::QuitSignalCaught()) return 0;
 
     ui::ApplyGameStyle();
     // Installed, the desktop entry names the icon too; run from the build
