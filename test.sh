@@ -139,7 +139,12 @@ stage_asan_build() {
 
 stage_asan_tests() {
     cd build-asan
-    run asan ctest --output-on-failure -j"$jobs"
+    local status=0
+    run asan ctest --output-on-failure -j"$jobs" || status=$?
+    # The soak's seed and figures, shown when it passed too: the seed replays
+    # the storm.
+    sed -n '/^seed [0-9]/,/^[0-9]* passed, [0-9]* failed/p' Testing/Temporary/LastTest.log
+    return "$status"
 }
 
 stage_fuzz() {
