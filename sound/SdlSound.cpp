@@ -81,15 +81,15 @@ LoadResult SdlSound::Load()
     for (int i = 0; i < SoundCount; ++i) {
         const std::filesystem::path path =
             folder_ / std::string(SoundFiles[static_cast<std::size_t>(i)]);
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wavFormat{};
         Uint8* data = nullptr;
         Uint32 length = 0;
-        if (SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) {
+        if (SDL_LoadWAV(path.c_str(), &wavFormat, &data, &length) == nullptr) {
             lastError_ = path.string() + ": " + SDL_GetError();
             return LoadResult::FileMissing;
         }
         std::optional<Clip> clip =
-            ConvertClip({data, length}, spec, mixer_->Channels(), deviceRate_);
+            ConvertClip({data, length}, wavFormat, mixer_->Channels(), deviceRate_);
         SDL_FreeWAV(data);
         if (!clip) {
             lastError_ = path.string() + ": " + SDL_GetError();

@@ -196,13 +196,13 @@ TEST(Mixer, AVoiceOutsideTheElevenIsRefused)
     EXPECT_THROW(Mixer(0, 1), std::invalid_argument);
 }
 
-SDL_AudioSpec Spec(SDL_AudioFormat format, int channels, int rate)
+SDL_AudioSpec WavFormat(SDL_AudioFormat format, int channels, int rate)
 {
-    SDL_AudioSpec spec{};
-    spec.format = format;
-    spec.channels = static_cast<Uint8>(channels);
-    spec.freq = rate;
-    return spec;
+    SDL_AudioSpec clip{};
+    clip.format = format;
+    clip.channels = static_cast<Uint8>(channels);
+    clip.freq = rate;
+    return clip;
 }
 
 std::vector<std::uint8_t> Bytes(const Samples& samples)
@@ -215,7 +215,7 @@ TEST(ConvertClip, TheEffectsOwnFormatIsTakenAsItIs)
 {
     const Samples samples{0, 1000, -1000, 32767, -32768};
     const std::vector<std::uint8_t> bytes = Bytes(samples);
-    const auto clip = ConvertClip(bytes, Spec(AUDIO_S16SYS, 1, 22050), 1, 22050);
+    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 1, 22050), 1, 22050);
     ASSERT_TRUE(clip);
     EXPECT_EQ(*clip, samples);
 }
@@ -223,7 +223,7 @@ TEST(ConvertClip, TheEffectsOwnFormatIsTakenAsItIs)
 TEST(ConvertClip, MonoGoesToBothChannelsOfAStereoDevice)
 {
     const std::vector<std::uint8_t> bytes = Bytes({100, -200, 300});
-    const auto clip = ConvertClip(bytes, Spec(AUDIO_S16SYS, 1, 22050), 2, 22050);
+    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 1, 22050), 2, 22050);
     ASSERT_TRUE(clip);
     // SDL converts through floating point: within one step of the source.
     const Samples expected{100, 100, -200, -200, 300, 300};
@@ -234,7 +234,7 @@ TEST(ConvertClip, MonoGoesToBothChannelsOfAStereoDevice)
 TEST(ConvertClip, EightBitSamplesBecomeSixteenBit)
 {
     const std::vector<std::uint8_t> bytes{0x80, 0x00, 0xC0};
-    const auto clip = ConvertClip(bytes, Spec(AUDIO_U8, 1, 22050), 1, 22050);
+    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_U8, 1, 22050), 1, 22050);
     ASSERT_TRUE(clip);
     ASSERT_EQ(clip->size(), 3u);
     EXPECT_EQ((*clip)[0], 0);
@@ -248,7 +248,7 @@ TEST(ConvertClip, AFasterDeviceGetsTheSameLengthInTime)
     for (std::size_t i = 0; i < tone.size(); ++i)
         tone[i] = static_cast<std::int16_t>(i % 2 ? 8000 : -8000);
     const std::vector<std::uint8_t> bytes = Bytes(tone);
-    const auto clip = ConvertClip(bytes, Spec(AUDIO_S16SYS, 1, 22050), 2, 48000);
+    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 1, 22050), 2, 48000);
     ASSERT_TRUE(clip);
     EXPECT_EQ(clip->size() % 2, 0u) << "whole frames";
     EXPECT_NEAR(static_cast<double>(clip->size() / 2), 4800.0, 48.0);
@@ -257,8 +257,8 @@ TEST(ConvertClip, AFasterDeviceGetsTheSameLengthInTime)
 TEST(ConvertClip, AFormatSdlDoesNotKnowIsRefused)
 {
     const std::vector<std::uint8_t> bytes{1, 2, 3, 4};
-    EXPECT_FALSE(ConvertClip(bytes, Spec(0x1234, 1, 22050), 1, 22050));
-    EXPECT_FALSE(ConvertClip(bytes, Spec(AUDIO_S16SYS, 0, 22050), 1, 22050));
+    EXPECT_FALSE(ConvertClip(bytes, WavFormat(0x1234, 1, 22050), 1, 22050));
+    EXPECT_FALSE(ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 0, 22050), 1, 22050));
 }
 
 }  // namespace
