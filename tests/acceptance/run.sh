@@ -37,10 +37,7 @@ if ! start_xvfb "$scratch" 2>"$scratch/xvfb.err"; then
     exit 1
 fi
 
-mkdir -m 0700 "$scratch/runtime"
-unset WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 SDL_AUDIODRIVER=dummy \
-       XDG_RUNTIME_DIR="$scratch/runtime"
+game_environment "$scratch"
 
 # In the background so that a TERM reaches the trap at once.
 python3 "$here/acceptance.py" "$exe" "$scratch" "$@" &

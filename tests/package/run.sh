@@ -185,11 +185,8 @@ if ! start_xvfb "$scratch" 2>"$scratch/xvfb.err"; then
     fail "Xvfb starts" "$(cat "$scratch/xvfb.err")"
     finish
 fi
-mkdir -m 0700 "$scratch/runtime"
+game_environment "$scratch"
 mkdir "$scratch/elsewhere"
-unset WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR \
-      QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$scratch/runtime"
 
 # The tool draws with the unpacked game's pictures and font.
 if (cd "$scratch/elsewhere" && "$tool" render "$data/Dungeon.gvk" map.png) >"$scratch/tool.log" 2>&1 &&

@@ -9,6 +9,7 @@
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../support/xserver.sh"
 
 for tool in Xvfb gdb; do
     if ! command -v "$tool" >/dev/null; then
@@ -40,26 +41,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT HUP
 
-# -displayfd lets the server pick a free display and say when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-display=$(tr -dc 0-9 <"$scratch/display")
-if [ -z "$display" ]; then
-    echo "FAIL setup: Xvfb did not start: $(tail -n 3 "$scratch/xvfb.log")"
+if ! start_xvfb "$scratch" 2>"$scratch/xvfb.err"; then
+    echo "FAIL setup: Xvfb did not start: $(cat "$scratch/xvfb.err")"
     echo "0 passed, 1 failed"
     exit 1
 fi
-
-mkdir -m 0700 "$scratch/runtime"
-unset WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 SDL_AUDIODRIVER=dummy \
-       XDG_RUNTIME_DIR="$scratch/runtime"
+game_environment "$scratch"
 
 # In the background so that a TERM reaches the trap at once.
 "$python" "$here/soak.py" --scratch "$scratch" "$@" &

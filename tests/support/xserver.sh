@@ -31,3 +31,13 @@ await_exit() {
     done
     ! kill -0 "$1" 2>/dev/null
 }
+
+# game_environment SCRATCH: what the real game gets in these tests besides
+# the server: Qt's X11 platform at scale 1, SDL's dummy audio driver, a
+# runtime folder of its own, and nothing of the caller's desktop.
+game_environment() {
+    mkdir -m 0700 "$1/runtime"
+    unset WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE \
+          QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+    export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$1/runtime"
+}
