@@ -9,24 +9,10 @@ set -u
 build=${1:?usage: run.sh <build-folder>}
 build=$(cd "$build" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+. "$source_dir/tests/support/report.sh"
 . "$source_dir/tests/support/xserver.sh"
 app_id=io.github.varnel.Gorvak
 icon_sizes="16 24 32 48 64 128 256"
-
-passed=0
-failed=0
-pass() { echo "PASS $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL $1${2:+: $2}"; failed=$((failed + 1)); }
-skip() { echo "SKIP $1: $2"; }
-check() { # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then pass "$name"; else fail "$name"; fi
-}
-finish() {
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
-}
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/gorvak-install.XXXXXX")
 game_pid=""

@@ -11,22 +11,9 @@ build=${1:?usage: run.sh <build-folder> <version>}
 version=${2:?usage: run.sh <build-folder> <version>}
 build=$(cd "$build" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+. "$source_dir/tests/support/report.sh"
 . "$source_dir/tests/support/xserver.sh"
 app_id=io.github.varnel.Gorvak
-
-passed=0
-failed=0
-pass() { echo "PASS $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL $1${2:+: $2}"; failed=$((failed + 1)); }
-check() { # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then pass "$name"; else fail "$name"; fi
-}
-finish() {
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
-}
 
 for tool in cpack dpkg-deb dpkg-shlibdeps lintian readelf file Xvfb xdotool xwininfo; do
     if ! command -v "$tool" >/dev/null; then

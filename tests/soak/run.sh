@@ -30,30 +30,9 @@ if [ -z "$python" ]; then
 fi
 
 rm -rf soak-failures  # a previous run's
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/gorvak-soak.XXXXXX")
-xvfb_pid=""
-driver_pid=""
-cleanup() {
-    if [ -n "$driver_pid" ]; then kill "$driver_pid" 2>/dev/null; wait "$driver_pid" 2>/dev/null; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 143' TERM INT HUP
-
-if ! start_xvfb "$scratch" 2>"$scratch/xvfb.err"; then
-    echo "FAIL setup: Xvfb did not start: $(cat "$scratch/xvfb.err")"
-    echo "0 passed, 1 failed"
-    exit 1
-fi
-game_environment "$scratch"
-
-# In the background so that a TERM reaches the trap at once.
-"$python" "$here/soak.py" --scratch "$scratch" "$@" &
-driver_pid=$!
-wait "$driver_pid"
+game_session soak
+drive "$python" "$here/soak.py" --scratch "$scratch" "$@"
 status=$?
-driver_pid=""
 if [ "$status" -ne 0 ]; then
     mkdir -p soak-failures
     for d in "$scratch"/*/; do

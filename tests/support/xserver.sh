@@ -41,3 +41,37 @@ game_environment() {
           QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
     export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$1/runtime"
 }
+
+# game_session NAME: for a script that drives the game from a program of its
+# own. Makes the scratch folder ($scratch, removed at exit), starts the
+# server and sets the game's surroundings; on a server that does not start,
+# says so as a failed test and exits.
+game_session() {
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/gorvak-$1.XXXXXX")
+    xvfb_pid=""
+    driver_pid=""
+    trap _end_game_session EXIT
+    trap 'exit 143' TERM INT HUP
+    if ! start_xvfb "$scratch" 2>"$scratch/xvfb.err"; then
+        echo "FAIL setup: Xvfb did not start: $(cat "$scratch/xvfb.err")"
+        echo "0 passed, 1 failed"
+        exit 1
+    fi
+    game_environment "$scratch"
+}
+_end_game_session() {
+    if [ -n "$driver_pid" ]; then kill "$driver_pid" 2>/dev/null; wait "$driver_pid" 2>/dev/null; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    rm -rf "$scratch"
+}
+
+# drive COMMAND...: runs the driver in the background, so that a TERM
+# reaches the trap at once, and returns its status.
+drive() {
+    "$@" &
+    driver_pid=$!
+    wait "$driver_pid"
+    local status=$?
+    driver_pid=""
+    return "$status"
+}
