@@ -3,8 +3,9 @@
 #include "core/Texts.h"
 #include "core/frmGorvak.h"
 
-bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price)
+bool Purchase(frmGorvak& game, ui::Form& department, town::Ware ware)
 {
+    const Int16 Price = town::PriceOf(ware);
     department.Unload();
     if (!game.stats.CanAfford(Price)) return false;
     game.PlaySoundEffect(sound::Sound::sndShop, false, false);

@@ -13,7 +13,7 @@
 
 class frmGorvak;
 
-bool Purchase(frmGorvak& game, ui::Form& department, Int16 Price);
+bool Purchase(frmGorvak& game, ui::Form& department, town::Ware ware);
 
 // Writes each shelf's price on its card in the department's picture, as
 // "10 港幣", left to right. Every department does it when it loads.

@@ -31,13 +31,13 @@ void frmHealth::Form_Load()
 
 void frmHealth::cmdPie_Click()
 {
-    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Pie))) return;
+    if (!Purchase(main_, *form_, town::Ware::Pie)) return;
     town::Apply(town::EffectOf(town::Ware::Pie, {}), main_.stats);
 }
 
 void frmHealth::cmdLodge_Click()
 {
-    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Lodge))) return;
+    if (!Purchase(main_, *form_, town::Ware::Lodge)) return;
     const town::Effect lodging = town::EffectOf(town::Ware::Lodge, [this] { return main_.Rnd(); });
     town::Apply(lodging, main_.stats);
     const Int16 n = lodging.attack;
@@ -48,7 +48,7 @@ void frmHealth::cmdLodge_Click()
 
 void frmHealth::cmdDoctor_Click()
 {
-    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Doctor))) return;
+    if (!Purchase(main_, *form_, town::Ware::Doctor)) return;
     const town::Effect cure = town::EffectOf(town::Ware::Doctor, [this] { return main_.Rnd(); });
     town::Apply(cure, main_.stats);
     const Int16 n = cure.health;

@@ -31,13 +31,13 @@ void frmMagic::Form_Load()
 
 void frmMagic::cmdSpell_Click()
 {
-    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Charm))) return;
+    if (!Purchase(main_, *form_, town::Ware::Charm)) return;
     town::Apply(town::EffectOf(town::Ware::Charm, {}), main_.stats);
 }
 
 void frmMagic::cmdAdvice_Click()
 {
-    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Advice))) return;
+    if (!Purchase(main_, *form_, town::Ware::Advice)) return;
     main_.windows().MessageBox(std::string(texts::AdvicePrefix) + std::string(GetAdvice()) +
                                    std::string(texts::AdviceSuffix),
                                nullptr);
@@ -45,7 +45,7 @@ void frmMagic::cmdAdvice_Click()
 
 void frmMagic::cmdBrew_Click()
 {
-    if (!Purchase(main_, *form_, town::PriceOf(town::Ware::Brew))) return;
+    if (!Purchase(main_, *form_, town::Ware::Brew)) return;
     town::Apply(town::EffectOf(town::Ware::Brew, {}), main_.stats);
     main_.windows().MessageBox(texts::HaveBrew, nullptr);
 }

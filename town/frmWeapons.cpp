@@ -31,7 +31,7 @@ void frmWeapons::Form_Load()
 
 void frmWeapons::Buy(town::Ware weapon)
 {
-    if (!Purchase(main_, *form_, town::PriceOf(weapon))) return;
+    if (!Purchase(main_, *form_, weapon)) return;
     town::Apply(town::EffectOf(weapon, {}), main_.stats);
 }
 
