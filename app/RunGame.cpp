@@ -1,6 +1,7 @@
 #include "app/RunGame.h"
 
 #include "app/DataFolder.h"
+#include "app/Language.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
@@ -36,14 +37,18 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
     sounds.StartLoading();
 
+    // The desktop's language, and its face.
+    GameLanguage language(home.filePath(QStringLiteral("fonts")));
+    const bool fontLoaded = language.Use(language.FromDesktop().toStdString());
     ui::QtPictures pictures;
     QString missing;
-    const bool fontLoaded = ui::LoadGameFont(home.filePath(QStringLiteral("fonts")));
     if (!fontLoaded || !pictures.Load(home.filePath(QStringLiteral("pictures")), &missing)) {
         std::fprintf(stderr, "gorvak: cannot load %s\n",
                      fontLoaded ? qPrintable(missing) : "the bundled font");
-        QMessageBox::critical(nullptr, QString::fromUtf8(texts::MessageBoxCaption.data()),
-                              QString::fromUtf8(texts::PicturesMissing.data()));
+        const std::string_view caption = texts::MessageBoxCaption;
+        const std::string_view text = texts::PicturesMissing;
+        QMessageBox::critical(nullptr, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
+                              QString::fromUtf8(text.data(), qsizetype(text.size())));
         return ui::QuitSignalCaught() ? 0 : 1;
     }
     if (ui::QuitSignalCaught()) return 0;

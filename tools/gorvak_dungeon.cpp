@@ -4,6 +4,7 @@
 //   or the text has a syntax error, 2: bad arguments, a file that cannot be
 //   read or written, or missing pictures.
 #include "app/DataFolder.h"
+#include "app/Language.h"
 #include "core/Texts.h"
 #include "dungeon/DungeonFile.h"
 #include "dungeon/DungeonText.h"
@@ -147,7 +148,8 @@ int Render(int argc, char** argv, const fs::path& file, const fs::path& out)
     if (!pictures.Load(AssetFolder(QStringLiteral("pictures")), &missing)) {
         return Trouble("cannot load " + missing.toStdString());
     }
-    if (!ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")))) {
+    if (!ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")),
+                          QString::fromStdString(texts::CurrentLanguage()))) {
         return Trouble("cannot load the bundled font");
     }
     const QImage image = RenderDungeon(*read->dungeon, pictures);
@@ -161,6 +163,9 @@ int Render(int argc, char** argv, const fs::path& file, const fs::path& out)
 
 int main(int argc, char** argv)
 {
+    // The game's texts in the desktop's language.
+    GameLanguage language;
+    language.Use(language.FromDesktop().toStdString());
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     if (command == "check" && argc == 3) return Check(argv[2]);
