@@ -301,12 +301,12 @@ Status</translation>
     <message>
         <source>遊戲版本:V1.1版</source>
         <extracomment>One line of 123 pixels, under the buttons.</extracomment>
-        <translation>Game version: V1.1</translation>
+        <translation>Version: V1.1</translation>
     </message>
     <message>
         <source>警告: 本Varnel公司此製作所有以現實無關,如有相同,敬請原諒</source>
         <extracomment>Two short lines, 249 pixels wide, under the buttons; the tongue-in-cheek disclaimer of a homemade game, grammar slips and all.</extracomment>
-        <translation>Warning: this Varnel production has nothing to do with reality. If it looks familiar, forgive us.</translation>
+        <translation>Warning: Varnel made all this up. Any likeness? Sorry!</translation>
     </message>
     <message>
         <source>Varnel公司 出品 ‧ 程式、美術及音效</source>
