@@ -64,7 +64,7 @@ TEST_F(InitGameTest, AMissingFileEndsTheGameWithAMessage)
     EXPECT_EQ(windows.ExitStatus(), 1);
     ASSERT_EQ(windows.messages.size(), 1U);
     EXPECT_EQ(windows.messages[0],
-              std::string(texts::DungeonMissing) + std::string(texts::DungeonEnd));
+              DungeonMissingText(texts::DefaultDungeon) + std::string(texts::DungeonEnd));
     EXPECT_FALSE(Main().IsVisible()) << "no game window on a refused file";
 }
 
@@ -106,6 +106,27 @@ TEST_F(InitGameTest, ARestartRereadsTheFileAndEndsTheGameIfItWentBad)
     windows.Deliver([this] { game->InitGame(); });
     EXPECT_TRUE(windows.IsQuitting());
     EXPECT_EQ(windows.ExitStatus(), 1);
+}
+
+TEST_F(InitGameTest, APlayersOwnFileIsReadAgainAtEveryGameAndNamedWhenItGoesBad)
+{
+    Dungeon d = OpenDungeon();
+    d.RoomType[45] = 15;
+    WriteDungeonBytes(EncodeDungeon(d), "mine.gvk");  // and no Dungeon.gvk here
+    game = std::make_unique<frmGorvak>(Services{windows, clock, random, sounds}, "mine.gvk");
+    windows.Deliver([this] { game->Form_Load(); });
+    EXPECT_EQ(game->RoomType[45], 15);
+    d.RoomType[45] = 11;
+    WriteDungeonBytes(EncodeDungeon(d), "mine.gvk");
+    windows.Deliver([this] { game->InitGame(); });
+    EXPECT_EQ(game->RoomType[45], 11) << "played as edited";
+    WriteDungeonBytes({1, 2, 3}, "mine.gvk");
+    windows.Deliver([this] { game->InitGame(); });
+    EXPECT_EQ(windows.ExitStatus(), 1);
+    ASSERT_EQ(windows.messages.size(), 1U);
+    const std::string named =
+        std::string(texts::DungeonShortA) + "mine.gvk" + std::string(texts::DungeonShortB) + "3";
+    EXPECT_EQ(windows.messages[0].rfind(named, 0), 0U) << windows.messages[0];
 }
 
 }  // namespace

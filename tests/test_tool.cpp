@@ -43,6 +43,13 @@ std::string Room(int room)
     return std::string(texts::DungeonRoom) + Decimal(room) + std::string(texts::DungeonRoomB);
 }
 
+// A short file's problem, which names the file as the tool was given it.
+std::string Short(const std::string& name, int size)
+{
+    return std::string(texts::DungeonShortA) + name + std::string(texts::DungeonShortB) +
+        Decimal(size) + std::string(texts::DungeonShortC);
+}
+
 std::vector<unsigned char> ReadBytes(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -142,9 +149,8 @@ TEST_F(Tool, CheckRefusesWhatTheGameRefusesAndNamesTheRoom)
         std::vector<unsigned char> bytes;
         std::string expected;
     } cases[] = {
-        {"short", shortFile,
-         std::string(texts::DungeonShortA) + "100" + std::string(texts::DungeonShortB)},
-        {"empty", {}, std::string(texts::DungeonShortA) + "0" + std::string(texts::DungeonShortB)},
+        {"short", shortFile, Short(In("short.gvk").string(), 100)},
+        {"empty", {}, Short(In("empty.gvk").string(), 0)},
         {"shape", EncodeDungeon(badShape),
          Room(12) + std::string(texts::DungeonBadShapeA) + "16" +
              std::string(texts::DungeonBadShapeB)},

@@ -116,3 +116,16 @@ QImage RenderDungeon(const Dungeon& dungeon, const ui::QtPictures& pictures)
     DrawLegend(painter, pictures);
     return image;
 }
+
+QImage Thumbnail(const QImage& rendered, int size)
+{
+    // The grid with half a gap around it: a whole number of cells each way.
+    const int margin = (grid::Pitch - grid::CellSize) / 2;
+    const QImage map = rendered.copy(grid::Left - margin, grid::Top - margin, Columns * grid::Pitch,
+                                     Rows * grid::Pitch);
+    const int whole = (size + map.width() - 1) / map.width();
+    const QImage big =
+        map.scaled(map.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (big.width() == size) return big;
+    return big.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}

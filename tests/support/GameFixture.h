@@ -32,7 +32,8 @@ protected:
     ~GameTest() override;
 
     void WriteDungeon(const Dungeon& dungeon);
-    void WriteDungeonBytes(const std::vector<unsigned char>& bytes);
+    void WriteDungeonBytes(const std::vector<unsigned char>& bytes,
+                           const std::string& name = "Dungeon.gvk");
     // A new game on the given dungeon without the start-up shuffle, the
     // main window showing: the state every restart leads to.
     void Start(const Dungeon& dungeon);
