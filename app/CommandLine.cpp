@@ -32,10 +32,21 @@ const std::array<Option, 2>& Options()
 }
 
 // What QApplication takes out of the arguments later, with a value or not.
-constexpr std::array kQtOptionsWithValue = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
-    "session",  "style",              "stylesheet",    "display",     "name"};
+constexpr std::array kQtOptionsWithValue = {"platform",
+                                            "platformpluginpath",
+                                            "platformtheme",
+                                            "plugin",
+                                            "qwindowgeometry",
+                                            "geometry",
+                                            "qwindowtitle",
+                                            "title",
+                                            "qwindowicon",
+                                            "icon",
+                                            "session",
+                                            "style",
+                                            "stylesheet",
+                                            "display",
+                                            "name"};
 constexpr std::array kQtSwitches = {"reverse", "widgetcount", "nograb", "dograb"};
 
 std::string HelpText()
@@ -54,10 +65,7 @@ std::string HelpText()
         list.toStdString() + "\n" + std::string(texts::HelpEnd) + "\n";
 }
 
-CommandLine Answer(int status, std::string answer)
-{
-    return {status, std::move(answer), {}};
-}
+CommandLine Answer(int status, std::string answer) { return {status, std::move(answer), {}}; }
 
 CommandLine Refuse(const std::string& what)
 {

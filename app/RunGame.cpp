@@ -19,8 +19,8 @@
 
 #include <cstdio>
 
-int RunGame(int argc, char* argv[], const std::string& dungeon,
-            const std::function<void(QWidget*)>& onMainWindow)
+int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow,
+            const std::string& dungeon)
 {
     QApplication app(argc, argv);
     // A quit signal ends start-up between its slow steps; from here on one

@@ -6,9 +6,9 @@
 class QWidget;
 
 // The whole program: font, pictures, windows, sound, the main window's load
-// sequence and the event loop. Returns the exit status. `dungeon` is the
-// dungeon file to play, "Dungeon.gvk" of the current folder when empty.
-// `onMainWindow`, if given, sees the main window before it is first shown
-// (the benchmark watches for its first paint).
-int RunGame(int argc, char* argv[], const std::string& dungeon = {},
-            const std::function<void(QWidget*)>& onMainWindow = {});
+// sequence and the event loop. Returns the exit status. `onMainWindow`, if
+// given, sees the main window before it is first shown (the benchmark
+// watches for its first paint). `dungeon` is the dungeon file to play,
+// "Dungeon.gvk" of the current folder when empty.
+int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow = {},
+            const std::string& dungeon = {});

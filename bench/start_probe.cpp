@@ -5,6 +5,5 @@
 int main(int argc, char* argv[])
 {
     FirstPaint probe;
-    return RunGame(argc, argv, {},
-                   [&probe](QWidget* window) { window->installEventFilter(&probe); });
+    return RunGame(argc, argv, [&probe](QWidget* window) { window->installEventFilter(&probe); });
 }

@@ -108,25 +108,4 @@ TEST_F(InitGameTest, ARestartRereadsTheFileAndEndsTheGameIfItWentBad)
     EXPECT_EQ(windows.ExitStatus(), 1);
 }
 
-TEST_F(InitGameTest, APlayersOwnFileIsReadAgainAtEveryGameAndNamedWhenItGoesBad)
-{
-    Dungeon d = OpenDungeon();
-    d.RoomType[45] = 15;
-    WriteDungeonBytes(EncodeDungeon(d), "mine.gvk");  // and no Dungeon.gvk here
-    game = std::make_unique<frmGorvak>(Services{windows, clock, random, sounds}, "mine.gvk");
-    windows.Deliver([this] { game->Form_Load(); });
-    EXPECT_EQ(game->RoomType[45], 15);
-    d.RoomType[45] = 11;
-    WriteDungeonBytes(EncodeDungeon(d), "mine.gvk");
-    windows.Deliver([this] { game->InitGame(); });
-    EXPECT_EQ(game->RoomType[45], 11) << "played as edited";
-    WriteDungeonBytes({1, 2, 3}, "mine.gvk");
-    windows.Deliver([this] { game->InitGame(); });
-    EXPECT_EQ(windows.ExitStatus(), 1);
-    ASSERT_EQ(windows.messages.size(), 1U);
-    const std::string named =
-        std::string(texts::DungeonShortA) + "mine.gvk" + std::string(texts::DungeonShortB) + "3";
-    EXPECT_EQ(windows.messages[0].rfind(named, 0), 0U) << windows.messages[0];
-}
-
 }  // namespace

@@ -44,9 +44,9 @@ GameTest::~GameTest()
     std::filesystem::remove_all(folder_, ignored);
 }
 
-void GameTest::WriteDungeonBytes(const std::vector<unsigned char>& bytes, const std::string& name)
+void GameTest::WriteDungeonBytes(const std::vector<unsigned char>& bytes)
 {
-    std::ofstream out(folder_ / name, std::ios::binary | std::ios::trunc);
+    std::ofstream out(folder_ / "Dungeon.gvk", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }

@@ -32,8 +32,7 @@ protected:
     ~GameTest() override;
 
     void WriteDungeon(const Dungeon& dungeon);
-    void WriteDungeonBytes(const std::vector<unsigned char>& bytes,
-                           const std::string& name = "Dungeon.gvk");
+    void WriteDungeonBytes(const std::vector<unsigned char>& bytes);
     // A new game on the given dungeon without the start-up shuffle, the
     // main window showing: the state every restart leads to.
     void Start(const Dungeon& dungeon);
