@@ -5,8 +5,6 @@
 #include <QCommandLineParser>
 #include <QUrl>
 
-#include <array>
-
 namespace {
 
 QString Q(std::string_view text)
@@ -22,32 +20,21 @@ struct Option {
     std::string_view help;
 };
 
-const std::array<Option, 2>& Options()
+const std::vector<Option>& Options()
 {
-    static const std::array<Option, 2> options = {{
+    static const std::vector<Option> options = {
         {{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}, {}, texts::HelpOption},
         {{QStringLiteral("v"), QStringLiteral("version")}, {}, texts::VersionOption},
-    }};
+    };
     return options;
 }
 
-// What QApplication takes out of the arguments later, with a value or not.
-constexpr std::array kQtOptionsWithValue = {"platform",
-                                            "platformpluginpath",
-                                            "platformtheme",
-                                            "plugin",
-                                            "qwindowgeometry",
-                                            "geometry",
-                                            "qwindowtitle",
-                                            "title",
-                                            "qwindowicon",
-                                            "icon",
-                                            "session",
-                                            "style",
-                                            "stylesheet",
-                                            "display",
-                                            "name"};
-constexpr std::array kQtSwitches = {"reverse", "widgetcount", "nograb", "dograb"};
+// What QApplication takes out of the arguments later: options with a value,
+// then switches.
+constexpr const char* kQtOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowtitle title "
+    "qwindowicon icon session style stylesheet display name";
+constexpr const char* kQtSwitches = "reverse widgetcount nograb dograb";
 
 std::string HelpText()
 {
@@ -84,7 +71,7 @@ std::optional<std::string> LocalPath(const std::string& uri)
     }
     const QByteArray path =
         QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-    if (path.isEmpty()) return std::nullopt;
+    if (path.isEmpty() || path.contains(char(0))) return std::nullopt;
     return path.toStdString();
 }
 
@@ -96,13 +83,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     // -platform and the other Qt options have one dash and a long name.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const Option& o : Options()) parser.addOption({o.names, Q(o.help), o.valueName});
-    auto addQt = [&parser](const char* name, const QString& valueName) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+    auto addQt = [&parser](const char* names, const QString& valueName) {
+        for (const QString& name : QString::fromLatin1(names).split(' ')) {
+            QCommandLineOption option(name, QString(), valueName);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
     };
-    for (const char* name : kQtOptionsWithValue) addQt(name, QStringLiteral("value"));
-    for (const char* name : kQtSwitches) addQt(name, QString());
+    addQt(kQtOptionsWithValue, QStringLiteral("value"));
+    addQt(kQtSwitches, QString());
 
     QStringList decoded;
     for (const std::string& a : arguments) decoded << QString::fromLocal8Bit(a);
