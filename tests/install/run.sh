@@ -105,17 +105,14 @@ done
 # The MIME database made from the prefix alone knows a .gvk as ours; the
 # thumbnailer's command line draws one of the asked width, nothing of a bad one.
 update-mime-database "$prefix/share/mime" 2>/dev/null
-cp "$game_dir/Dungeon.gvk" "$scratch/mine.gvk"
 printf 'not a dungeon' >"$scratch/bad.gvk"
-type=$(XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$scratch/none" gio info -a standard::content-type "$scratch/mine.gvk")
+type=$(XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$scratch/none" gio info -a standard::content-type "$game_dir/Dungeon.gvk")
 check "a .gvk is application/x-gorvak-dungeon" grep -q ': application/x-gorvak-dungeon$' <<<"$type"
 thumbnail() { # thumbnail SIZE IN OUT: the entry's Exec line, as a file manager runs it
-    local line
-    line=$(sed -n 's/^Exec=//p' "$prefix/share/thumbnailers/gorvak.thumbnailer")
-    line=${line//%s/$1} && line=${line//%i/$(printf %q "$2")} && line=${line//%o/$(printf %q "$3")}
-    eval "$line" >/dev/null 2>&1
+    local line && line=$(sed -n 's/^Exec=//p' "$prefix/share/thumbnailers/gorvak.thumbnailer")
+    line=${line//%s/$1} && line=${line//%i/$(printf %q "$2")} && eval "${line//%o/$(printf %q "$3")}" >/dev/null 2>&1
 }
-check "the thumbnailer draws a dungeon" thumbnail 256 "$scratch/mine.gvk" "$scratch/mine.png"
+check "the thumbnailer draws a dungeon" thumbnail 256 "$game_dir/Dungeon.gvk" "$scratch/mine.png"
 check "the thumbnail is 256 wide" test "$(pixel_size "$scratch/mine.png")" = 256x204
 thumbnail 128 "$scratch/bad.gvk" "$scratch/bad.png"
 check "the thumbnailer ends with 1 on a bad file and draws nothing" test $? -eq 1 -a ! -e "$scratch/bad.png"
