@@ -162,26 +162,30 @@ QString AssetFolder(const QString& name)
     return QDir(QString::fromStdString(GameDataFolder().string())).filePath(name);
 }
 
-// With a size, a thumbnail: the map alone, written straight to `out` and
-// nowhere else, from a plain file only.
+// With a size, a thumbnail: the map alone, from a plain file only, drawn
+// with no application object (no platform, no font, nothing written but
+// `out`) and written straight to `out`.
 int Render(int argc, char** argv, const fs::path& file, const fs::path& out, int size)
 {
     const std::optional<DungeonRead> read = Read(file, size == 0);
     if (!read) return Trouble("cannot read " + file.string());
     if (!Report(read->problems, read->dungeon ? &*read->dungeon : nullptr)) return kRefused;
 
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
+    std::optional<QGuiApplication> app;
+    if (size == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        app.emplace(argc, argv);
+    }
     ui::QtPictures pictures;
     QString missing;
     if (!pictures.Load(AssetFolder(QStringLiteral("pictures")), &missing)) {
         return Trouble("cannot load " + missing.toStdString());
     }
-    if (!ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")))) {
+    if (size == 0 && !ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")))) {
         return Trouble("cannot load the bundled font");
     }
-    QImage image = RenderDungeon(*read->dungeon, pictures);
-    if (size > 0) image = Thumbnail(image, size);
+    const QImage image = size > 0 ? Thumbnail(*read->dungeon, pictures, size)
+                                  : RenderDungeon(*read->dungeon, pictures);
     const auto save = [&image](const fs::path& path) {
         return image.save(QString::fromStdString(path.string()), "PNG");
     };
