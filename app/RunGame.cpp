@@ -20,8 +20,22 @@
 
 #include <cstdio>
 
-int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow)
+int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow,
+            const std::string& dungeon, const std::string& languageAsked)
 {
+    const QDir home(QString::fromStdString(GameDataFolder().string()));
+    GameLanguage language(home.filePath(QStringLiteral("fonts")));
+    const QString code = languageAsked.empty()
+        ? language.FromDesktop()
+        : language.Match(QString::fromStdString(languageAsked));
+    if (code.isEmpty()) {
+        std::string spoken;
+        for (const texts::Language& l : language.Languages())
+            spoken += (spoken.empty() ? "" : ", ") + l.code;
+        std::fprintf(stderr, "gorvak: %s%s (%s).%s\n", texts::NoSuchLanguage.data(),
+                     languageAsked.c_str(), spoken.c_str(), texts::SeeHelp.data());
+        return 2;
+    }
     QApplication app(argc, argv);
     // A quit signal ends start-up between its slow steps; from here on one
     // also ends a message box shown before the game's windows exist.
@@ -31,15 +45,12 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     // Not a display name: Qt would add it to every window title, the
     // message boxes' "Gorvak" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
-    const QDir home(QString::fromStdString(GameDataFolder().string()));
     // The sound device and files load beside the windows' set-up; Form_Load
     // waits for them before the main window shows.
     sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
     sounds.StartLoading();
 
-    // The desktop's language, and its face.
-    GameLanguage language(home.filePath(QStringLiteral("fonts")));
-    const bool fontLoaded = language.Use(language.FromDesktop().toStdString());
+    const bool fontLoaded = language.Use(code.toStdString());  // and its face
     ui::QtPictures pictures;
     QString missing;
     if (!fontLoaded || !pictures.Load(home.filePath(QStringLiteral("pictures")), &missing)) {
@@ -62,7 +73,8 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     ui::SystemClock clock;
     ui::StdRandom random;
 
-    frmGorvak game(Services{windows, clock, random, sounds});
+    frmGorvak game(Services{windows, clock, random, sounds},
+                   dungeon.empty() ? std::string(texts::DefaultDungeon) : dungeon);
     if (onMainWindow) {
         game.form().Load();
         onMainWindow(static_cast<ui::QtForm&>(game.form()).widget());

@@ -232,12 +232,14 @@ inline constexpr Text PicturesMissing = Tr("Failures", "無法載入遊戲圖像
 inline constexpr Text UnexpectedError = Tr("Failures", "遊戲發生意外錯誤，必須結束！");
 
 // ---- A dungeon file the game refuses -----------------------------------------------
-// One line a problem, at most six, then DungeonEnd. %1 is a room's number,
-// %2 a code or a side (North ...).
-inline constexpr Text DungeonMissing = Tr("Dungeon file", "無法開啟地下城檔案「Dungeon.gvk」！");
-//: %1: the bytes the file has.
+// One line a problem, at most six, then DungeonEnd. %1 is the file's name as
+// the player gave it (DefaultDungeon when none) or a room's number, %2 a
+// code or a side (North ...).
+inline constexpr std::string_view DefaultDungeon = "Dungeon.gvk";
+inline constexpr Text DungeonMissing = Tr("Dungeon file", "無法開啟地下城檔案「%1」！");
+//: %2: the bytes the file has.
 inline constexpr Text DungeonShort =
-    Tr("Dungeon file", "地下城檔案「Dungeon.gvk」太短：需要 320 位元組，但只有 %1 位元組。");
+    Tr("Dungeon file", "地下城檔案「%1」太短：需要 320 位元組，但只有 %2 位元組。");
 inline constexpr Text DungeonBadShape =
     Tr("Dungeon file", "第 %1 號房間的形狀編號 %2 不正確（應為 0 至 15）。");
 inline constexpr Text DungeonBadItem =
@@ -253,5 +255,33 @@ inline constexpr Text DungeonDoorEmpty =
 //: More problems than are shown.
 inline constexpr Text DungeonMore = Tr("Dungeon file", "……");
 inline constexpr Text DungeonEnd = Tr("Dungeon file", "\r\n\r\n遊戲無法開始。");
+
+// ---- The command line, answered on standard output or error before any window --------
+// In English in every language, as the manual pages.
+inline constexpr std::string_view Usage = "Usage: gorvak [OPTIONS] [FILE]";
+inline constexpr std::string_view About =
+    "Play PELLAMORN's dungeon game. With FILE, a dungeon file (a path or a file://\n"
+    "URI), play that dungeon instead of the game's own; it is read again at the\n"
+    "start of every game.";
+inline constexpr std::string_view HelpOption = "show this help and exit";
+inline constexpr std::string_view VersionOption = "show the version and the licence and exit";
+inline constexpr std::string_view LangOption = "play in language CODE (en, zh_CN, zh_HK)";
+// "gorvak: " + NoSuchLanguage + the code + the game's codes, joined by ", ".
+inline constexpr std::string_view NoSuchLanguage = "the game does not speak ";
+inline constexpr std::string_view HelpEnd =
+    "Qt's own options, such as -platform NAME and -reverse, work too.\n"
+    "gorvak-dungeon makes, checks and draws dungeon files; see gorvak(6).";
+inline constexpr std::string_view Licence =
+    "Copyright (C) 2026 Varnel\n"
+    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n"
+    "The bundled fonts, Noto Sans CJK HK and SC, are under the SIL Open Font License 1.1.";
+// An error is one line: "gorvak: " + what + SeeHelp.
+inline constexpr std::string_view SeeHelp = " See 'gorvak --help'.";
+inline constexpr std::string_view OneDungeonOnly = "One dungeon file at a time.";
+inline constexpr std::string_view EmptyDungeonName = "The dungeon file's name is empty.";
+inline constexpr std::string_view NotALocalFile = ": not a file on this computer.";
+inline constexpr std::string_view EmptyLanguage = "--lang needs a language, such as en.";
 
 }  // namespace texts

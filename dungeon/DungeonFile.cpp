@@ -53,11 +53,21 @@ std::vector<std::string> DungeonProblems(const Dungeon& dungeon)
     return problems;
 }
 
+std::string DungeonMissingText(std::string_view name)
+{
+    return texts::Fill(texts::DungeonMissing, {name});
+}
+
 DungeonRead ParseDungeon(std::span<const unsigned char> bytes)
+{
+    return ParseDungeon(bytes, texts::DefaultDungeon);
+}
+
+DungeonRead ParseDungeon(std::span<const unsigned char> bytes, std::string_view name)
 {
     DungeonRead read;
     if (bytes.size() < DungeonFileSize) {
-        read.problems.push_back(texts::Fill(texts::DungeonShort, {Decimal(bytes.size())}));
+        read.problems.push_back(texts::Fill(texts::DungeonShort, {name, Decimal(bytes.size())}));
         return read;
     }
     Dungeon dungeon;
@@ -72,10 +82,11 @@ DungeonRead ParseDungeon(std::span<const unsigned char> bytes)
 
 DungeonRead ReadDungeonFile(const std::filesystem::path& path)
 {
+    const std::string name = path.string();
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         DungeonRead read;
-        read.problems.emplace_back(texts::DungeonMissing);
+        read.problems.push_back(DungeonMissingText(name));
         return read;
     }
     // Only the first 320 bytes count; reading no further keeps a huge or
@@ -83,12 +94,13 @@ DungeonRead ReadDungeonFile(const std::filesystem::path& path)
     std::vector<unsigned char> bytes(DungeonFileSize);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // A folder opens but cannot be read: for the player it cannot be opened.
     if (in.bad()) {
         DungeonRead read;
-        read.problems.emplace_back(texts::DungeonMissing);
+        read.problems.push_back(DungeonMissingText(name));
         return read;
     }
-    return ParseDungeon(bytes);
+    return ParseDungeon(bytes, name);
 }
 
 std::string DungeonMessage(const std::vector<std::string>& problems)

@@ -52,15 +52,6 @@
 <context>
     <name>Dungeon file</name>
     <message>
-        <source>無法開啟地下城檔案「Dungeon.gvk」！</source>
-        <translation>Cannot open the dungeon file &quot;Dungeon.gvk&quot;!</translation>
-    </message>
-    <message>
-        <source>地下城檔案「Dungeon.gvk」太短：需要 320 位元組，但只有 %1 位元組。</source>
-        <extracomment>%1: the bytes the file has.</extracomment>
-        <translation>The dungeon file &quot;Dungeon.gvk&quot; is too short: it needs 320 bytes but has only %1.</translation>
-    </message>
-    <message>
         <source>第 %1 號房間的形狀編號 %2 不正確（應為 0 至 15）。</source>
         <translation>Room %1 has shape code %2, which is wrong (it must be 0 to 15).</translation>
     </message>
@@ -95,6 +86,15 @@
         <translation><byte value="xd"/>
 <byte value="xd"/>
 The game cannot start.</translation>
+    </message>
+    <message>
+        <source>無法開啟地下城檔案「%1」！</source>
+        <translation>Cannot open the dungeon file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <source>地下城檔案「%1」太短：需要 320 位元組，但只有 %2 位元組。</source>
+        <extracomment>%2: the bytes the file has.</extracomment>
+        <translation>The dungeon file &quot;%1&quot; is too short: it needs 320 bytes but has only %2.</translation>
     </message>
 </context>
 <context>

@@ -52,15 +52,6 @@
 <context>
     <name>Dungeon file</name>
     <message>
-        <source>無法開啟地下城檔案「Dungeon.gvk」！</source>
-        <translation>无法打开地下城文件“Dungeon.gvk”！</translation>
-    </message>
-    <message>
-        <source>地下城檔案「Dungeon.gvk」太短：需要 320 位元組，但只有 %1 位元組。</source>
-        <extracomment>%1: the bytes the file has.</extracomment>
-        <translation>地下城文件“Dungeon.gvk”太短：需要 320 字节，但只有 %1 字节。</translation>
-    </message>
-    <message>
         <source>第 %1 號房間的形狀編號 %2 不正確（應為 0 至 15）。</source>
         <translation>第 %1 号房间的形状编号 %2 不正确（应为 0 至 15）。</translation>
     </message>
@@ -95,6 +86,15 @@
         <translation><byte value="xd"/>
 <byte value="xd"/>
 游戏无法开始。</translation>
+    </message>
+    <message>
+        <source>無法開啟地下城檔案「%1」！</source>
+        <translation>无法打开地下城文件“%1”！</translation>
+    </message>
+    <message>
+        <source>地下城檔案「%1」太短：需要 320 位元組，但只有 %2 位元組。</source>
+        <extracomment>%2: the bytes the file has.</extracomment>
+        <translation>地下城文件“%1”太短：需要 320 字节，但只有 %2 字节。</translation>
     </message>
 </context>
 <context>

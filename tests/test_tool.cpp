@@ -12,6 +12,8 @@
 #include <fstream>
 #include <random>
 
+#include <sys/stat.h>
+
 using testing_support::AssetsFolder;
 using testing_support::FromText;
 using testing_support::OpenDungeon;
@@ -151,8 +153,8 @@ TEST_F(Tool, CheckRefusesWhatTheGameRefusesAndNamesTheRoom)
         std::vector<unsigned char> bytes;
         std::string expected;
     } cases[] = {
-        {"short", shortFile, texts::Fill(texts::DungeonShort, {"100"})},
-        {"empty", {}, texts::Fill(texts::DungeonShort, {"0"})},
+        {"short", shortFile, texts::Fill(texts::DungeonShort, {In("short.gvk").string(), "100"})},
+        {"empty", {}, texts::Fill(texts::DungeonShort, {In("empty.gvk").string(), "0"})},
         {"shape", EncodeDungeon(badShape), texts::Fill(texts::DungeonBadShape, {"12", "16"})},
         {"item", EncodeDungeon(badItem), texts::Fill(texts::DungeonBadItem, {"33", "9"})},
         {"offmap", EncodeDungeon(offMap),
@@ -244,6 +246,8 @@ TEST_F(Tool, CheckCountsTheFinalMonsters)
 TEST_F(Tool, BadArgumentsAndUnreadableFilesGiveUsage)
 {
     const fs::path good = Write("good.gvk", Quiet());
+    const fs::path pipe = In("pipe.gvk");  // a thumbnailer must not wait for its writer
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const std::vector<std::vector<std::string>> calls = {
         {},
         {"check"},
@@ -254,6 +258,7 @@ TEST_F(Tool, BadArgumentsAndUnreadableFilesGiveUsage)
         {"check", In("missing.gvk").string()},
         {"check", In("").string()},  // a folder
         {"render", In("missing.gvk").string(), In("x.png").string()},
+        {"render", "--size", "64", pipe.string(), In("x.png").string()},
         {"build", In("missing.txt").string(), In("x.gvk").string()},
     };
     for (const auto& call : calls) {
@@ -434,6 +439,16 @@ TEST_F(ToolRender, DrawsTilesHallwaysItemsAndTheStart)
     };
     EXPECT_GT(ringAround(StartRoom), 0);
     EXPECT_EQ(ringAround(46), 0);
+}
+
+TEST_F(ToolRender, AThumbnailIsTheMapAloneScaledByWholePixels)
+{
+    const fs::path file = Write("small.gvk", FromText(kSmall));
+    Do({"render", file.string(), In("map.png").string()});
+    Do({"render", "--size", "880", file.string(), In("thumb.png").string()});
+    const QImage map(QString::fromStdString(In("map.png").string()));
+    EXPECT_EQ(QImage(QString::fromStdString(In("thumb.png").string())),
+              map.copy(100, 44, 440, 352).scaled(880, 704));
 }
 
 TEST_F(ToolRender, RefusedDungeonDrawsNothing)

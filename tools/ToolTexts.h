@@ -16,7 +16,7 @@ using texts::Tr;
 
 // Command-line syntax and diagnostics stay in English, as the manual pages.
 inline constexpr std::string_view Usage =
-    "usage: gorvak-dungeon check FILE | render FILE OUT.png | build TEXT OUT.gvk";
+    "usage: gorvak-dungeon check FILE | render [--size N] FILE OUT.png | build TEXT OUT.gvk";
 
 //: Before each advisory note; notes never make a command fail.
 inline constexpr Text NotePrefix = Tr("Dungeon tool", "注意：");
