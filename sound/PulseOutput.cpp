@@ -1,8 +1,8 @@
 // The effects on a PulseAudio server (PipeWire's too). The server asks for
-// samples as its buffer of ours runs down; libpulse's own thread mixes them
-// then and there. When the server reports that the buffer ran dry (a busy
-// machine kept that thread waiting), the buffer grows, so the same wait is
-// not heard twice.
+// one buffer of samples at a time, as a sound card would, and libpulse's own
+// thread mixes it then and there. What the server holds ahead of that is our
+// choice: when the server reports that it ran dry (a busy machine kept that
+// thread waiting), it grows, so the same wait is not heard twice.
 #include "sound/Library.h"
 #include "sound/Output.h"
 
@@ -131,7 +131,7 @@ private:
         pa_.pa_stream_set_write_callback(stream_, &PulseOutput::Write, this);
         pa_.pa_stream_set_underflow_callback(stream_, &PulseOutput::RanDry, this);
         const pa_buffer_attr buffer = Buffer();
-        if (pa_.pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY,
+        if (pa_.pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_EARLY_REQUESTS,
                                            nullptr, nullptr) != 0) {
             return false;
         }
@@ -145,10 +145,11 @@ private:
 
     pa_buffer_attr Buffer() const
     {
-        // The server asks for one of our buffers at a time: a click is mixed
-        // within one.
+        // Asked for one buffer at a time, so a click is mixed within one, and
+        // playing as soon as one is there, after a start or a dry spell.
         constexpr std::uint32_t serverChooses = static_cast<std::uint32_t>(-1);
-        return {serverChooses, Bytes(ahead_), serverChooses, Bytes(OutputFrames), serverChooses};
+        return {serverChooses, Bytes(ahead_), Bytes(OutputFrames), Bytes(OutputFrames),
+                serverChooses};
     }
 
     static void ContextChanged(pa_context* context, void* self)

@@ -102,7 +102,8 @@ def found(pred, what):
 
 def player(program, **env):  # plays the effect of each number on its stdin, answers the call's µs
     p = start(program, AUDIO, stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=dict(os.environ, **env))
-    a.check(p.stdout.readline() == b"loaded\n", "the sound layer did not load")
+    said = p.stdout.readline()
+    a.check(said == b"loaded\n", "the sound layer did not load: %r" % said)
     return p, lambda effect: (p.stdin.write(b"%d\n" % EFFECTS.index(effect)), p.stdin.flush(),
                               float(p.stdout.readline()))[2]
 
