@@ -4,8 +4,17 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <utility>
 
 namespace sound {
+
+namespace {
+
+// After this long with nothing sounding, the output may rest: a game left at
+// its map keeps neither itself nor the sound server busy mixing silence.
+constexpr std::size_t RestAfterFrames = 2 * OutputRate;
+
+}  // namespace
 
 DeviceSound::DeviceSound(std::filesystem::path audioFolder)
     : folder_(std::move(audioFolder))
@@ -88,6 +97,7 @@ void DeviceSound::KeepOpen()
             // What sounded when the device went is not played late.
             const std::lock_guard mixing(mixing_);
             mixer_.StopAll();
+            resting_ = false;  // a new device plays at once
         }
         open = output_->Open([this](std::span<std::int16_t> out) { Mix(out); });
     }
@@ -102,15 +112,31 @@ bool DeviceSound::Ready() const
 
 void DeviceSound::Mix(std::span<std::int16_t> out)
 {
-    const std::lock_guard lock(mixing_);
-    mixer_.Mix(out);
+    bool rest = false;
+    {
+        const std::lock_guard lock(mixing_);
+        mixer_.Mix(out);
+        bool sounding = false;
+        for (int i = 0; i < SoundCount; ++i) sounding = sounding || mixer_.IsPlaying(i);
+        quietFrames_ = sounding ? 0 : quietFrames_ + out.size();
+        rest = !resting_ && quietFrames_ >= RestAfterFrames;
+        resting_ = resting_ || rest;
+    }
+    // Outside the lock: the output's own lock is taken before ours.
+    if (rest) output_->Rest();
 }
 
 void DeviceSound::PlaySoundEffect(Sound sound, bool StopFirst, bool LoopIt)
 {
     if (!Ready()) return;
-    const std::lock_guard lock(mixing_);
-    mixer_.Play(static_cast<int>(sound), StopFirst, LoopIt);
+    bool wake = false;
+    {
+        const std::lock_guard lock(mixing_);
+        mixer_.Play(static_cast<int>(sound), StopFirst, LoopIt);
+        wake = std::exchange(resting_, false);
+        quietFrames_ = 0;
+    }
+    if (wake) output_->Wake();
 }
 
 bool DeviceSound::IsPlaying(Sound sound) const

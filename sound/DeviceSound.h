@@ -33,7 +33,8 @@ public:
     // The first call loads (or waits for StartLoading); later calls give
     // the same answer.
     LoadResult LoadSounds() override;
-    // Only tells the mixer: never waits on the device, present or not.
+    // Tells the mixer (and wakes a resting output): never waits on the
+    // device, present or not.
     void PlaySoundEffect(Sound sound, bool StopFirst, bool LoopIt) override;
 
     // Whether the effect's voice is sounding.
@@ -56,6 +57,8 @@ private:
     std::string lastError_;
     mutable std::mutex mixing_;
     Mixer mixer_{SoundCount, 1, OutputFrames};
+    std::size_t quietFrames_ = 0;
+    bool resting_ = false;
     std::unique_ptr<Output> output_;
     std::thread keeper_;
     std::mutex keeping_;

@@ -29,14 +29,18 @@ public:
     // The device has gone: a sound server stopped, a card was unplugged.
     virtual bool Lost() const = 0;
     virtual void Close() = 0;
+    // Nothing will sound for a while (from `fill`, on the output's thread):
+    // the device may stop asking, and the machine sleep. Wake, from any
+    // thread and never waiting on the device, asks again.
+    virtual void Rest() { }
+    virtual void Wake() { }
     const std::string& Error() const { return error_; }
 
 protected:
     std::string error_;
 };
 
-// A PulseAudio server (PipeWire serves the same protocol), through its
-// simple API.
+// A PulseAudio server (PipeWire serves the same protocol).
 std::unique_ptr<Output> MakePulseOutput();
 // SDL's audio, any of its drivers, or the one SDL_AUDIODRIVER names.
 std::unique_ptr<Output> MakeSdlOutput();

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 
 namespace sound {
 
@@ -51,6 +52,8 @@ constexpr std::uint32_t Bytes(int frames)
     F(pa_stream_begin_write)                                                                       \
     F(pa_stream_write)                                                                             \
     F(pa_stream_set_buffer_attr)                                                                   \
+    F(pa_stream_cork)                                                                              \
+    F(pa_stream_flush)                                                                             \
     F(pa_stream_disconnect)                                                                        \
     F(pa_stream_unref)                                                                             \
     F(pa_operation_unref)                                                                          \
@@ -68,6 +71,7 @@ public:
 
     bool Open(Fill fill) override
     {
+        const std::lock_guard device(device_);
         if (!Load()) return false;
         fill_ = std::move(fill);
         lost_ = false;
@@ -81,13 +85,34 @@ public:
         if (!opened)
             error_ = std::string("PulseAudio: ") + pa_.pa_strerror(pa_.pa_context_errno(context_));
         pa_.pa_threaded_mainloop_unlock(loop_);
-        if (!opened) Close();
+        if (!opened) CloseDevice();
         return opened;
     }
 
     bool Lost() const override { return lost_; }
 
     void Close() override
+    {
+        const std::lock_guard device(device_);
+        CloseDevice();
+    }
+
+    void Rest() override { Done(pa_.pa_stream_cork(stream_, 1, nullptr, nullptr)); }
+
+    void Wake() override
+    {
+        // Being reopened, it starts playing by itself.
+        const std::unique_lock device(device_, std::try_to_lock);
+        if (!device || stream_ == nullptr) return;
+        pa_.pa_threaded_mainloop_lock(loop_);
+        // What the server still holds is the silence from before the rest.
+        Done(pa_.pa_stream_flush(stream_, nullptr, nullptr));
+        Done(pa_.pa_stream_cork(stream_, 0, nullptr, nullptr));
+        pa_.pa_threaded_mainloop_unlock(loop_);
+    }
+
+private:
+    void CloseDevice()
     {
         if (loop_ == nullptr) return;
         pa_.pa_threaded_mainloop_lock(loop_);
@@ -105,7 +130,11 @@ public:
         stream_ = nullptr;
     }
 
-private:
+    void Done(pa_operation* operation)
+    {
+        if (operation != nullptr) pa_.pa_operation_unref(operation);
+    }
+
     bool Load()
     {
         if (pa_.pa_strerror != nullptr) return true;
@@ -187,11 +216,11 @@ private:
         if (out->ahead_ >= MostAheadFrames) return;
         out->ahead_ *= 2;
         const pa_buffer_attr buffer = out->Buffer();
-        pa_operation* asked = out->pa_.pa_stream_set_buffer_attr(stream, &buffer, nullptr, nullptr);
-        if (asked != nullptr) out->pa_.pa_operation_unref(asked);
+        out->Done(out->pa_.pa_stream_set_buffer_attr(stream, &buffer, nullptr, nullptr));
     }
 
     Pulse pa_;
+    std::mutex device_;  // the keeper's Open and Close against Wake
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;

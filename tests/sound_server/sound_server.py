@@ -171,7 +171,7 @@ def main():
     try:
         server(True)
         if "--load" in sys.argv:
-            (_, play), _, end = player(program), start("stress-ng", "--cpu", "2"), time.monotonic() + 30
+            (_, play), _, end = player(program), start("stress-ng", "--cpu", "2", "--quiet"), time.monotonic() + 30
             while time.monotonic() < end:
                 effect = EFFECTS[sum(counts[:2]) % 11]
                 act(lambda: play(effect), effect, "under load")
