@@ -12,8 +12,8 @@
 namespace sound {
 
 // Every output plays one channel of signed 16-bit samples at this rate (the
-// effects' own), asking for this many frames at a time: a click is mixed
-// within one such buffer, 11.6 ms.
+// effects' own), asking for at most this many frames at a time: a click is
+// mixed within one such buffer, 11.6 ms.
 inline constexpr int OutputRate = 22050;
 inline constexpr int OutputFrames = 256;
 
