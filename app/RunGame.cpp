@@ -5,7 +5,7 @@
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
-#include "sound/SdlSound.h"
+#include "sound/DeviceSound.h"
 #include "ui/Clock.h"
 #include "ui/Random.h"
 #include "ui/qt/GameFont.h"
@@ -47,7 +47,7 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
     // The sound device and files load beside the windows' set-up; Form_Load
     // waits for them before the main window shows.
-    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
+    sound::DeviceSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
     sounds.StartLoading();
 
     const bool fontLoaded = language.Use(code.toStdString());  // and its face
