@@ -31,7 +31,7 @@
     <message>
         <source>嗚．．．．．．．</source>
         <extracomment>Defeat, line 3: a wail.</extracomment>
-        <translation>Waaah．．．．．．．</translation>
+        <translation>Waaaaah.......</translation>
     </message>
     <message>
         <source>你死硬啦！</source>
@@ -149,7 +149,7 @@ The game cannot start.</translation>
     <message>
         <source>地下城裡有 %1 個《Zorvath》（第 %2 號房間）：洗牌後提示只會指向編號最大的一個。</source>
         <extracomment>%1: how many (2 or more); %2: a list of room numbers, joined by ListSeparator.</extracomment>
-        <translation>The dungeon has %1 《Zorvath》s (rooms %2): after the shuffle the advice points only at the highest-numbered one.</translation>
+        <translation>The dungeon has %1 of 《Zorvath》 (rooms %2): after the shuffle the advice points only at the highest-numbered room.</translation>
     </message>
     <message>
         <source>、</source>
