@@ -55,7 +55,7 @@ Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
         PlaySoundEffect(sound::Sound::sndDice, true, false);
         k = duel::DieFace(Rnd());
         surface.PaintPicture(ui::imgDice(k), X, Y);
-        Delay(0.1);
+        FightDelay(0.1);
     }
     return k;
 }
@@ -68,7 +68,7 @@ bool frmGorvak::DoBattle(Int16 Modifier)
     Battling = true;
     while (Battling) {
         const Int16 P = RollDice(48, 155);
-        Delay(0.5);
+        FightDelay(0.5);
         const Int16 S = RollDice(117, 155);
         const duel::Turn turn = duel::TurnOutcome(Modifier, P, S, Rnd());
         // Fighting tires like walking, in every turn, the last one too.
@@ -76,14 +76,14 @@ bool frmGorvak::DoBattle(Int16 Modifier)
         if (turn.playerHits) {
             PlaySoundEffect(sound::Sound::sndSkeletonHit, false, false);
             surface.PaintPicture(ui::imgSkeleton(2), 68, 50);
-            Delay(1.0);
+            FightDelay(1.0);
             skeleton -= turn.damage;
             if (skeleton < 1) Battling = false;
         } else {
             PlaySoundEffect(sound::Sound::sndPlayerHit, false, false);
             surface.PaintPicture(ui::imgSkeleton(1), 68, 50);
             stats.AddHealth(static_cast<Int16>(-turn.damage));
-            Delay(1.0);
+            FightDelay(1.0);
             if (stats.Attack < 1 || stats.Health < 1) {
                 Battling = false;
                 outcome = false;

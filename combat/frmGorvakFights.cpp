@@ -62,12 +62,13 @@ void frmGorvak::FightSkeleton()
     // The pauses below leave the map live: if the player walks to his death
     // or to the final monster meanwhile, the reward belongs to the old game.
     const unsigned game = GameNumber();
-    Delay(2.0);
+    FightDelay(2.0);
     BattleWindow().form().Unload();
     if (game != GameNumber()) return;
     if (stats.Attack < duel::SerumBelowAttack && stats.Serum > 0) DrinkSerum();
     const int N = duel::SkeletonGold(Rnd());
-    ShowDiscovery(ui::Picture::Gold, Decimal(N) + std::string(texts::GoldSuffix), true);
+    ShowDiscovery(ui::Picture::Gold, Decimal(N) + std::string(texts::GoldSuffix), true,
+                  FightPause(2, Pace));
     if (game != GameNumber()) return;
     stats.Gold = SatAdd(stats.Gold, N);
 }

@@ -3,6 +3,7 @@
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
+#include "core/frmHowToPlay.h"
 #include "dungeon/Grid.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
@@ -40,15 +41,17 @@ frmGorvak::frmGorvak(Services services, std::string dungeonFile)
       shoppe_(std::make_unique<frmShoppe>(*this)),
       health_(std::make_unique<frmHealth>(*this)),
       magic_(std::make_unique<frmMagic>(*this)),
-      weapons_(std::make_unique<frmWeapons>(*this))
+      weapons_(std::make_unique<frmWeapons>(*this)),
+      howToPlay_(std::make_unique<frmHowToPlay>(*this))
 {
     stats.statusAction = [this] { cmdStatus_Click(); };
     form_->onMouseDown = [this](int button, float x, float y) { Form_MouseDown(button, x, y); };
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
     form_->onKeyDown = [this](ui::Key key) { Form_KeyDown(key); };
+    services.windows.onCommand = [this](ui::Command command) { Form_Command(command); };
 }
 
-frmGorvak::~frmGorvak() = default;
+frmGorvak::~frmGorvak() { services_.windows.onCommand = nullptr; }
 
 ui::FormLayout frmGorvak::Layout(frmGorvak* window)
 {
@@ -93,6 +96,7 @@ void frmGorvak::Form_Load()
     InitGame();
     form_->ShowModeless(nullptr);
     ShuffleRooms();
+    if (FirstStart) HowToPlayWindow().Show();
 }
 
 void frmGorvak::InitObjects()
@@ -153,3 +157,8 @@ bool frmGorvak::Form_QueryUnload()
 }
 
 void frmGorvak::cmdQuit_Click() { windows().Quit(0); }
+
+void frmGorvak::Form_Command(ui::Command command)
+{
+    if (command == ui::Command::Help) HowToPlayWindow().Show();
+}

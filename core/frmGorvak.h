@@ -13,6 +13,7 @@
 #pragma once
 
 #include "core/Module1.h"
+#include "core/Pace.h"
 #include "dungeon/Grid.h"
 #include "dungeon/Rooms.h"
 #include "sound/Sound.h"
@@ -39,6 +40,7 @@ class frmShoppe;
 class frmHealth;
 class frmMagic;
 class frmWeapons;
+class frmHowToPlay;
 
 struct Services {
     ui::WindowSystem& windows;
@@ -81,9 +83,14 @@ public:
     bool Battling = false;
     Int16 GorvakRoom = 0;
     bool Shuffling = false;
+    // The player's choice for every pause of a skeleton encounter.
+    BattlePace Pace = BattlePace::AsDesigned;
     std::array<Int16, RoomCount> RoomType{};
     std::array<Int16, RoomCount> RoomItem{};
     std::string DungeonFile;
+    // No settings were saved yet: the how-to-play card opens once the
+    // start-up shuffle is over.
+    bool FirstStart = false;
 
     // Start-up and the main window (core/). Form_Load throws
     // ui::ProgramEnding when the game cannot start; the message has been
@@ -94,6 +101,8 @@ public:
     // A walking key is a click at the centre of the neighbouring cell.
     void Form_KeyDown(ui::Key key);
     bool Form_QueryUnload();
+    // The keys every window answers: F1 opens the how-to-play card.
+    void Form_Command(ui::Command command);
     void cmdShop_Click();
     void cmdSpell_Click();
     void cmdStatus_Click();
@@ -136,8 +145,10 @@ public:
     // Room events and the shared services (exploration/).
     void ShowItem(Int16 Room);
     void CheckForRandomItem(Int16 Room);
-    void ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound);
+    // A fight's notices (the encounter, the reward) keep to the battle pace.
+    void ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound, double seconds = 2);
     void Delay(double amount);
+    void FightDelay(double amount) { Delay(FightPause(amount, Pace)); }
     void DrinkSerum();
     void ToggleButtons(bool Setting);
 
@@ -165,6 +176,7 @@ public:
     frmHealth& HealthWindow() { return *health_; }
     frmMagic& MagicWindow() { return *magic_; }
     frmWeapons& WeaponsWindow() { return *weapons_; }
+    frmHowToPlay& HowToPlayWindow() { return *howToPlay_; }
 
     Services& services() { return services_; }
     ui::WindowSystem& windows() { return services_.windows; }
@@ -195,4 +207,5 @@ private:
     std::unique_ptr<frmHealth> health_;
     std::unique_ptr<frmMagic> magic_;
     std::unique_ptr<frmWeapons> weapons_;
+    std::unique_ptr<frmHowToPlay> howToPlay_;
 };

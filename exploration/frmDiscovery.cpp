@@ -19,7 +19,7 @@ ui::FormLayout frmDiscovery::Layout(frmDiscovery* window)
 
 void frmDiscovery::cmdOK_Click() { form_->Unload(); }
 
-void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound)
+void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound, double seconds)
 {
     if (Sound) PlaySoundEffect(sound::Sound::sndDiscovery, true, false);
     ui::Form& window = DiscoveryWindow().form();
@@ -32,7 +32,7 @@ void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound)
     surface.Print(Msg);
     window.ShowModeless(&form());
     const unsigned game = GameNumber();
-    Delay(2);
+    Delay(seconds);
     // After a restart meanwhile the window holds the new game's ending notice.
     if (game == GameNumber()) window.Unload();
 }

@@ -39,7 +39,7 @@ void frmGorvak::ShowItem(Int16 Room)
     case ItemSkeleton: {
         Battling = true;
         ToggleButtons(false);
-        ShowDiscovery(ui::imgSkeleton(0), texts::FoundSkeleton, false);
+        ShowDiscovery(ui::imgSkeleton(0), texts::FoundSkeleton, false, FightPause(2, Pace));
         FightSkeleton();
         break;
     }

@@ -452,6 +452,48 @@ INSTANTIATE_TEST_SUITE_P(Combat, RewardTest,
                          ::testing::Values(std::pair(0.0, 5), std::pair(0.5, 7),
                                            std::pair(0.99999, 9)));
 
+// The quick pace shortens the pauses and nothing else: on the same seeded
+// dice an encounter ends the same way, with the same statistics, draws,
+// sounds and messages, at either pace.
+struct PacedFight {
+    double seed;
+    Int16 attack;
+    Int16 weapon;
+    Int16 pies;
+    Int16 serum;
+};
+
+class PaceTest : public CombatTest, public ::testing::WithParamInterface<PacedFight> { };
+
+TEST_P(PaceTest, TheQuickPaceChangesNoOutcome)
+{
+    auto fight = [this](BattlePace pace) {
+        random = ui::ScriptedRandom(GetParam().seed);
+        sounds.plays.clear();
+        windows.messages.clear();
+        Start(dungeon_);
+        game->Pace = pace;
+        Stats().Attack = GetParam().attack;
+        Stats().Weapon = GetParam().weapon;
+        Stats().Pies = GetParam().pies;
+        Stats().Serum = GetParam().serum;
+        const unsigned before = game->GameNumber();
+        WalkTo(kSkeletonRoom);
+        return std::tuple(game->GameNumber() - before, Stats().Gold, Stats().Attack, Stats().Health,
+                          Stats().Serum, Stats().Pies, random.draws, sounds.plays,
+                          windows.messages);
+    };
+    const auto designed = fight(BattlePace::AsDesigned);
+    EXPECT_EQ(fight(BattlePace::Quick), designed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Combat, PaceTest,
+    ::testing::Values(PacedFight{1.0, 100, 0, 1, 0}, PacedFight{2.0, 100, 3, 0, 0},
+                      PacedFight{3.0, 25, 0, 0, 2},  // drinks one after the win
+                      PacedFight{4.0, 12, 0, 0, 1},  // and its last one
+                      PacedFight{5.0, 40, 1, 2, 1}, PacedFight{6.0, 8, 2, 0, 0}));  // dies
+
 // --- What the player can do during a fight ---------------------------------
 
 class FightGuardTest : public CombatTest { };

@@ -49,6 +49,9 @@ std::function<void()> Handler(Window* window, void (Window::*method)())
 // The keys that walk: the arrows and W A S D.
 enum class Key { Up, Right, Down, Left };
 
+// The keys every game window answers, whichever has the focus: F1.
+enum class Command { Help };
+
 struct ControlLayout {
     ControlName name;
     ControlKind kind = ControlKind::Button;

@@ -4,6 +4,7 @@
 
 #include "ui/Form.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,6 +44,9 @@ public:
     virtual void Quit(int exitStatus) = 0;
     virtual bool IsQuitting() const = 0;
     virtual int ExitStatus() const = 0;
+
+    // The window-wide keys from any game window, set once by the game.
+    std::function<void(Command)> onCommand;
 };
 
 }  // namespace ui

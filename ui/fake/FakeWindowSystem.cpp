@@ -213,6 +213,11 @@ void FakeWindowSystem::Deliver(const std::function<void()>& action)
     }
 }
 
+void FakeWindowSystem::Press(Command command)
+{
+    if (onCommand) Deliver([this, command] { onCommand(command); });
+}
+
 void FakeWindowSystem::RunDue(double until)
 {
     while (!schedule_.empty() && schedule_.begin()->first <= until && !quitting_) {

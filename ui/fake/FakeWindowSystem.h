@@ -98,6 +98,8 @@ public:
     void Quit(int exitStatus) override;
     bool IsQuitting() const override { return quitting_; }
     int ExitStatus() const override { return exitStatus_; }
+    // A window-wide key, pressed in whichever window has the keyboard.
+    void Press(Command command);
 
     // Runs `action` when the virtual clock reaches `time`, inside whatever
     // wait is running then, as an event the real window system would

@@ -151,6 +151,13 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
             SetLabelPadding(*label, box);
             FitText(*label, text, true);  // labels wrap by themselves
+            // A label breaks its lines a little otherwise than the font's
+            // own measure: shrink on while the label says it would clip.
+            for (QFont font = label->font();
+                 label->heightForWidth(box.width()) > box.height() + 4 && font.pixelSize() > 9;) {
+                font.setPixelSize(font.pixelSize() - 1);
+                label->setFont(font);
+            }
             SetLabelType(*label, text);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
@@ -224,6 +231,9 @@ bool FormWidget::HandleKey(const QKeyEvent& event)
     if (event.isAutoRepeat()) return false;
     const bool isMain = system.MainWidget() == this;
     switch (event.key()) {
+    case Qt::Key_F1:
+        if (system.onCommand) system.Guard([&system] { system.onCommand(Command::Help); });
+        return true;
     case Qt::Key_Escape:
         // As the close box, with the same right to refuse. Not on the main
         // window: there a stray Escape would end the game.
