@@ -15,9 +15,9 @@ constexpr ui::Color Ink = ui::RGB(48, 28, 16);
 // The parts' labels, five to a column, each beside its framed picture on
 // the card's background.
 constexpr std::array<ui::ControlName, texts::CardParts.size()> kParts = {
-    ui::ControlName("lblGoal"),  ui::ControlName("lblSteps"),   ui::ControlName("lblFinds"),
-    ui::ControlName("lblCharm"), ui::ControlName("lblSerum"),   ui::ControlName("lblFight"),
-    ui::ControlName("lblWeapon"), ui::ControlName("lblTown"),   ui::ControlName("lblZorvath"),
+    ui::ControlName("lblGoal"),   ui::ControlName("lblSteps"), ui::ControlName("lblFinds"),
+    ui::ControlName("lblCharm"),  ui::ControlName("lblSerum"), ui::ControlName("lblFight"),
+    ui::ControlName("lblWeapon"), ui::ControlName("lblTown"),  ui::ControlName("lblZorvath"),
     ui::ControlName("lblKeys")};
 
 }  // namespace
@@ -30,9 +30,9 @@ frmHowToPlay::frmHowToPlay(frmGorvak& main)
 
 ui::FormLayout frmHowToPlay::Layout(frmHowToPlay* window)
 {
-    std::vector<ui::ControlLayout> controls = {
-        {lblTitle, ui::ControlKind::Label, std::string(texts::CardTitle), 28, 10, 300, 26,
-         ui::RGB(96, 24, 16)}};
+    std::vector<ui::ControlLayout> controls = {{lblTitle, ui::ControlKind::Label,
+                                                std::string(texts::CardTitle), 28, 10, 300, 26,
+                                                ui::RGB(96, 24, 16)}};
     for (std::size_t i = 0; i < kParts.size(); ++i) {
         const int column = static_cast<int>(i) / 5;
         const int row = static_cast<int>(i) % 5;

@@ -30,6 +30,7 @@ STATUS_SIZE = (202, 236)
 BATTLE_SIZE = (202, 281)
 DISCOVERY_SIZE = (199, 220)
 HUB_SIZE = (254, 222)
+CARD_SIZE = (640, 552)
 DISCOVERY_POS = (113, 113)
 
 WHITE = (255, 255, 255)
@@ -48,6 +49,7 @@ CMD_SHOP = (72, 416, 81, 33)
 CMD_STATUS = (264, 416, 129, 33)
 CMD_QUIT = (456, 416, 81, 33)
 STATUS_OK = (64, 184, 81, 33)
+HUB_HEALTH = (24, 168, 65, 33)
 
 EXE = None
 SCRATCH = None
@@ -693,6 +695,27 @@ def case_notice_keys(game):
         check(visible_windows(TITLE_RE, MAIN_SIZE), "main window gone")
 
 
+def case_card_keys(game):
+    """F1 opens the how-to-play card over whatever window has the keyboard."""
+    game.wait_ready()
+    cards = lambda: visible_windows(TITLE_RE, CARD_SIZE)  # noqa: E731
+    others = lambda: [w for w, g in visible_windows(TITLE_RE)  # noqa: E731
+                      if w != game.main and (g[2], g[3]) not in (CARD_SIZE, HUB_SIZE)]
+    click_button(CMD_SHOP)
+    hub = wait_until(lambda: visible_windows(TITLE_RE, HUB_SIZE), 3)
+    check(hub, "no town" + game.exit_note())
+    click_button(HUB_HEALTH, origin=hub[0][1][:2])
+    department = wait_until(others, 3)
+    check(department, "no health department" + game.exit_note())
+    for win, key in ((game.main, "Escape"), (department[0], "Return")):
+        press_keys(win, "F1")
+        card = wait_until(cards, 3)
+        check(card, "F1 opened no card" + game.exit_note())
+        press_keys(card[0][0], key)
+        check(wait_until(lambda: not cards(), 3), "the card stayed open after %s" % key)
+    check(others() == department, "the department did not stay open")
+
+
 CASES = [
     ("title_and_size", lambda n: Game(n), case_title_and_size),
     ("start_room", lambda n: Game(n), case_start_room),
@@ -719,6 +742,7 @@ CASES = [
      case_arrows_after_fight),
     ("status_keys", lambda n: Game(n), case_status_keys),
     ("ctrl_q", lambda n: Game(n), case_ctrl_q),
+    ("card_keys", lambda n: Game(n), case_card_keys),
     ("notice_keys", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 7, 44: 7})),
      case_notice_keys),
     ("missing_sound_file", missing_sound_game,
