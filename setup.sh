@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils xdotool imagemagick python3 python3-xlib gdb
+    mutter dbus-x11 kwin-x11
     desktop-file-utils appstream
     dpkg-dev lintian file
 )
