@@ -382,9 +382,9 @@ class Game:
             x, y = room_corner(45)
             return s.at(x, y) == WHITE and s.near(343, 222, YELLOW)
         check(wait_until(start_room_drawn, 10, 0.1), "start room never drawn")
-        # The shuffle blinks for a fraction of a second with the map and
-        # buttons dead; one more second is ample.
-        time.sleep(1.0)
+        # The shuffle blinks with the map and buttons dead, longer on a busy
+        # machine: until the buttons come alive.
+        settled(main_buttons_enabled, 10)
         check(self.proc.poll() is None, "game ended by itself" + self.exit_note())
         self.front()
 
