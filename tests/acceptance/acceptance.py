@@ -229,16 +229,19 @@ def press_keys(win, *keys):
         xdo("key", k)
 
 
-def root_windows(prop):
-    out = run(["xprop", "-root", "-notype", prop]).stdout.decode(errors="replace")
-    return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", out.partition("#")[2])]
+def root_windows(*props):
+    """For each property of the root window, the windows it names."""
+    out = run(["xprop", "-root", "-notype", *props]).stdout.decode(errors="replace")
+    return [[int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", line.partition("#")[2])]
+            for line in out.splitlines()]
 
 
 def outer_corner(win):
-    """A window's outer corner: its client area less its frame."""
+    """A window's outer corner: its client area less its frame; None once gone."""
     out = run(["xprop", "-id", str(win), "-notype", "_NET_FRAME_EXTENTS"]).stdout.decode()
     left, _, top, _ = map(int, re.findall(r"\d+", out) or [0] * 4)
-    return geometry(win)[0] - left, geometry(win)[1] - top
+    g = geometry(win)
+    return g and (g[0] - left, g[1] - top)
 
 
 def wait_front(game, find, what, timeout=5):
@@ -253,22 +256,21 @@ def wait_front(game, find, what, timeout=5):
         g = seen["geometry"] = geometry(win)
         if not g:
             return False
-        # Bottom to top: the manager's list, else the server's own tree.
-        tree = lambda: run(["xwininfo", "-root", "-tree", "-int"]).stdout.decode()
-        stack = root_windows("_NET_CLIENT_LIST_STACKING") or \
-            [int(w) for w in re.findall(r"^ +(\d+) [(\"]", tree(), re.M)][::-1]
-        ours = search(TITLE_RE) + search(BOX_RE)
-        seen["stack"] = [w for w in stack if w in ours]
-        seen["active"] = root_windows("_NET_ACTIVE_WINDOW")[:1] if WM else \
-            [int(w) for w in xdo("getwindowfocus").stdout.split()]
+        stack, active = root_windows("_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW")
+        if not stack:  # bottom to top: the manager's list, else the server's own tree
+            tree = run(["xwininfo", "-root", "-tree", "-int"]).stdout.decode()
+            stack = [int(w) for w in re.findall(r"^ +(\d+) [(\"]", tree, re.M)][::-1]
+        if not WM:
+            active = [int(w) for w in xdo("getwindowfocus").stdout.split()]
+        ours = search(TITLE_RE + "|" + BOX_RE)
+        seen["stack"], seen["active"] = [w for w in stack if w in ours], active[:1]
         out = xdo("mousemove", str(g[0] + g[2] // 2), str(g[1] + g[3] // 2),
-                  "getmouselocation", "--shell")
-        seen["under"] = out.stdout.decode().split()[-1][7:]  # WINDOW=, maybe its frame
-        # xwininfo -id 0 would wait for a click
-        inside = int(seen["under"] or 0) and run(["xwininfo", "-int", "-tree", "-id",
-                                                  seen["under"]]).stdout.decode()
-        return seen["stack"][-1:] == seen["active"] == [win] and \
-            re.search(r"(^|\s)%d\s" % win, inside or "") is not None
+                  "getmouselocation", "--shell").stdout.decode()
+        seen["under"] = under = int(out.split()[-1][7:] or 0)  # WINDOW=, maybe its frame
+        # (xwininfo -id 0 would wait for a click)
+        inside = under == win or under and re.search(r"\s%d\s" % win, run(
+            ["xwininfo", "-int", "-tree", "-id", str(under)]).stdout.decode())
+        return seen["stack"][-1:] == seen["active"] == [win] and bool(inside)
     check(wait_until(front, 3), "the %s %d is not in front: %s" % (what, win, seen))
     return win, seen["geometry"]
 
@@ -633,9 +635,7 @@ def wait_discovery_gone(game, timeout=4):
 def case_arrows_at_start(game):
     game.wait_ready()
     press_keys(game.main, "Down")
-    win, _ = wait_front(game, lambda: visible_windows(TITLE_RE, DISCOVERY_SIZE), "discovery")
-    offset = lambda: tuple(a - b for a, b in zip(outer_corner(win), outer_corner(game.main)))
-    check(wait_until(lambda: offset() == (100, 100), 3), "discovery window at %s" % (offset(),))
+    wait_front(game, lambda: visible_windows(TITLE_RE, DISCOVERY_SIZE), "discovery window")
     check_walked_to(game, 55, "Down at start-up")
 
 
@@ -733,6 +733,9 @@ def case_notice_keys(game):
     for key in ("Escape", "Return"):
         press_keys(game.main, "Down")
         win, _ = wait_front(game, lambda: notice_windows(game.main), "defeat notice")
+        at = lambda: (outer_corner(win), outer_corner(game.main))
+        check(wait_until(lambda: at()[0] == tuple(c + 100 for c in at()[1]), 3),
+              "notice and main window at %s, want 100 apart" % (at(),))
         time.sleep(0.3)
         check(notice_windows(game.main), "the defeat notice closed by itself")
         press_keys(win, key)
@@ -783,7 +786,7 @@ def main():
     global EXE, SCRATCH, WM
     EXE = os.path.abspath(sys.argv[1])
     SCRATCH = sys.argv[2]
-    WM = bool(root_windows("_NET_SUPPORTING_WM_CHECK"))
+    WM = bool(root_windows("_NET_SUPPORTING_WM_CHECK")[0])
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     only = set(sys.argv[3:])
     shutil.rmtree(FAILDIR, ignore_errors=True)
