@@ -13,7 +13,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils xdotool imagemagick python3 python3-xlib gdb
     mutter dbus-x11 kwin-x11
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin
     dpkg-dev lintian file
 )
 

@@ -54,7 +54,9 @@ constexpr int TwipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / Tw
 
 class frmGorvak {
 public:
+    // Plays "Dungeon.gvk" of the current folder, or the dungeon file named.
     explicit frmGorvak(Services services);
+    frmGorvak(Services services, std::string dungeonFile);
     ~frmGorvak();
     frmGorvak(const frmGorvak&) = delete;
     frmGorvak& operator=(const frmGorvak&) = delete;
@@ -183,6 +185,7 @@ private:
     void BlinkRoom(Int16 Room);
 
     Services services_;
+    std::string playedDungeon_;
     unsigned gameNumber_ = 0;
     std::unique_ptr<ui::Form> form_;
     std::unique_ptr<frmStatus> status_;
