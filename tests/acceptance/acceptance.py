@@ -53,7 +53,6 @@ TOWN_RIGHT = (168, 168, 65, 33)
 
 EXE = None
 SCRATCH = None
-WM = False  # whether a window manager runs on the server
 main_window = None
 FAILDIR = os.path.join(os.getcwd(), "acceptance-failures")
 
@@ -256,11 +255,12 @@ def wait_front(game, find, what, timeout=5):
         g = seen["geometry"] = geometry(win)
         if not g:
             return False
-        stack, active = root_windows("_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW")
+        stack, active, wm = root_windows("_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW",
+                                         "_NET_SUPPORTING_WM_CHECK")
         if not stack:  # bottom to top: the manager's list, else the server's own tree
             tree = run(["xwininfo", "-root", "-tree", "-int"]).stdout.decode()
             stack = [int(w) for w in re.findall(r"^ +(\d+) [(\"]", tree, re.M)][::-1]
-        if not WM:
+        if not wm:
             active = [int(w) for w in xdo("getwindowfocus").stdout.split()]
         ours = search(TITLE_RE + "|" + BOX_RE)
         seen["stack"], seen["active"] = [w for w in stack if w in ours], active[:1]
@@ -783,10 +783,9 @@ CASES = [
 
 
 def main():
-    global EXE, SCRATCH, WM
+    global EXE, SCRATCH
     EXE = os.path.abspath(sys.argv[1])
     SCRATCH = sys.argv[2]
-    WM = bool(root_windows("_NET_SUPPORTING_WM_CHECK")[0])
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     only = set(sys.argv[3:])
     shutil.rmtree(FAILDIR, ignore_errors=True)
