@@ -166,12 +166,13 @@ stage_release() {
     local version
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-release/CMakeCache.txt)
     run package tests/package/run.sh build-release "$version"
-    # Both at once, each on its own X server, where they mostly wait.
+    # Both at once, each on its own X server, where they mostly wait; niced,
+    # they leave the sanitizer tests the CPU they need.
     local wm pid pids=() status=0
     for wm in mutter kwin; do
         mkdir -p "build-release/$wm"
         (cd "build-release/$wm" &&
-            GORVAK_TEST_WM=$wm run "$wm" ../../tests/acceptance/run.sh ../gorvak >/dev/null) &
+            GORVAK_TEST_WM=$wm run "$wm" nice ../../tests/acceptance/run.sh ../gorvak >/dev/null) &
         pids+=($!)
     done
     for pid in "${pids[@]}"; do wait "$pid" || status=1; done

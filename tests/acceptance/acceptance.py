@@ -660,7 +660,10 @@ def main_buttons_enabled(s):
 def fight_through(game):
     """Into room 55 and its skeleton; returns when the fight is over."""
     wait_front(game, lambda: visible_windows(TITLE_RE, BATTLE_SIZE), "battle window", 6)
-    settled(main_buttons_enabled, 90)
+    # Until the battle window closes, 2 s after the fight, at a pace that
+    # leaves the CPU to the game and to the suites beside this one.
+    wait_until(lambda: not visible_windows(TITLE_RE, BATTLE_SIZE), 90, 0.5)
+    settled(main_buttons_enabled)
     wait_front(game, lambda: notice_windows(game.main), "reward notice")
     check(game.proc.poll() is None, "game ended in the fight" + game.exit_note())
 
