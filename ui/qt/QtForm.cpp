@@ -46,6 +46,10 @@ QString FitText(QWidget& control, const QString& text, bool label)
     const int largest = font.pixelSize();
     for (int size = largest; size >= smallest; --size) {
         font.setPixelSize(size);
+        // Small type in a label is hinted to whole pixels, so dense
+        // characters keep their strokes apart; that makes its lines taller,
+        // so the fitting measures it so.
+        if (label && size <= 10) font.setHintingPreference(QFont::PreferFullHinting);
         if (fits(font, ink)) {
             control.setFont(font);
             return text;
@@ -91,17 +95,12 @@ void SetLabelPadding(QLabel& label, const QRect& box)
 // A label whose text needs less height than its box sits in the middle of
 // it, clear of whatever borders the box above and below (the disclaimer
 // starts where the buttons end); a text ending in a line break keeps to the
-// top, as written. Small type is hinted to whole pixels, so dense
-// characters keep their strokes apart.
+// top, as written.
 void SetLabelType(QLabel& label, const QString& text)
 {
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
-    QFont font = label.font();
-    if (font.pixelSize() <= 10) {
-        font.setHintingPreference(QFont::PreferFullHinting);
-        label.setFont(font);
-    }
+    const QFont font = label.font();
     const QRect inside = label.contentsRect();
     const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
     if (need.height() < inside.height() && ink.size() == text.size()) {
