@@ -73,6 +73,21 @@ public:
 // Until the translator is taken away again (nullptr), every text goes
 // through it.
 void InstallTranslator(Translator* translator);
+
+// The player's choice of language, for a settings window:
+//   Languages()        every language the game speaks, its own first, each
+//                      named in its own words (for a list to choose from);
+//   CurrentLanguage()  the code in use ("zh_HK", "en", "zh_CN");
+//   UseLanguage(code)  takes a code of Languages() or any locale's name
+//                      ("en_GB", "zh_SG"); false, and no change, for one the
+//                      game does not speak. With no translator installed
+//                      only the texts as written are spoken.
+// A window's title and captions are set when the window is built, which is
+// once, at start-up; texts the game shows later (events, notices, prices,
+// messages) are looked up as they are shown. So a choice made while the game
+// runs takes effect at the next start: it is kept, and handed to RunGame as
+// its language, as --lang is; calling UseLanguage at once would mix the two
+// languages in the open windows.
 std::vector<Language> Languages();
 std::string CurrentLanguage();
 bool UseLanguage(std::string_view code);

@@ -2,6 +2,10 @@
 // the answer and exit status, with no application object.
 #include "app/CommandLine.h"
 #include "core/Texts.h"
+#include "ui/qt/Translations.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +48,35 @@ TEST(CommandLine, ArgumentsToOutcomes)
             EXPECT_TRUE(c.status == 0 || line.answer.find('\n') + 1 == line.answer.size()) << shown;
         }
     }
+}
+
+// The desktop's languages as Qt lists them (from LANGUAGE, else LC_ALL,
+// LC_MESSAGES, LANG) to the game's language; --lang takes the same names.
+TEST(CommandLine, DesktopLanguagesToTheGamesLanguage)
+{
+    QTemporaryDir folder;
+    for (const char* code : {"en", "zh_CN"})
+        QFile(folder.filePath(QStringLiteral("gorvak_%1.qm").arg(code))).open(QIODevice::WriteOnly);
+    const ui::Translations ours(folder.path(), QStringLiteral("gorvak"), QStringLiteral("zh_HK"));
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{"en", "en-Latn-US", "en-US"}, "en"},
+        {{"en-GB", "en-Latn-GB", "en"}, "en"},
+        {{"zh-CN", "zh-Hans-CN", "zh"}, "zh_CN"},
+        {{"zh-SG", "zh-Hans-SG"}, "zh_CN"},
+        {{"zh-Hans", "zh-Hans-CN", "zh-CN", "zh"}, "zh_CN"},
+        {{"zh-HK", "zh-Hant-HK"}, "zh_HK"},
+        {{"zh-TW", "zh-Hant-TW"}, "zh_HK"},
+        {{"zh-Hant", "zh-Hant-TW", "zh-TW"}, "zh_HK"},
+        {{"C"}, "zh_HK"},  // LANG=C and LANG=POSIX alike
+        {{"C", "en"}, "zh_HK"},
+        {{"fr-FR", "fr-Latn-FR", "fr"}, "zh_HK"},
+        {{"fr", "en"}, "en"},  // LANGUAGE=fr:en
+        {{}, "zh_HK"},
+    };
+    for (const auto& [desktop, game] : cases)
+        EXPECT_EQ(ours.Pick(desktop), game) << desktop.join(' ').toStdString();
+    EXPECT_EQ(ours.Match(QStringLiteral("POSIX")), QString());
+    EXPECT_EQ(ours.Match(QStringLiteral("zh_SG")), QStringLiteral("zh_CN"));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "support/GameFixture.h"
 #include "support/QtSupport.h"
 
+#include "app/Language.h"
+#include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
@@ -552,6 +554,40 @@ TEST_F(QtWindowsTest, EveryDepartmentShowsItsPricesOnTheShelfCards)
         d.form.Unload();
     }
     real.form().Unload();
+}
+
+// English runs wider than Chinese: in every language each caption fits its
+// box at a size the caption fitting takes as readable.
+TEST_F(QtWindowsTest, EveryCaptionFitsItsBoxInEveryLanguage)
+{
+    GameLanguage language(
+        QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
+    for (const texts::Language& spoken : texts::Languages()) {
+        ASSERT_TRUE(texts::UseLanguage(spoken.code));
+        for (const auto& layout :
+             {frmGorvak::Layout(), frmDiscovery::Layout(), frmStatus::Layout(), frmBattle::Layout(),
+              frmShoppe::Layout(), frmHealth::Layout(), frmMagic::Layout(), frmWeapons::Layout()}) {
+            auto form = qt.CreateForm(layout);
+            form->Load();
+            for (QWidget* control : AsQt(*form).widget()->findChildren<QWidget*>()) {
+                auto* label = qobject_cast<QLabel*>(control);
+                auto* button = qobject_cast<QPushButton*>(control);
+                if (!label && !button) continue;
+                const QRect room = label ? control->contentsRect().adjusted(0, 0, 0, 4)
+                                         : control->rect().adjusted(0, 0, -6, -2);
+                const QString text = label ? label->text().trimmed() : button->text();
+                const QRect need = QFontMetrics(control->font())
+                                       .boundingRect(room, label ? Qt::TextWordWrap : 0, text);
+                const std::string where = spoken.code + " " + layout.name + "." +
+                    control->objectName().toStdString() + " " + text.toStdString();
+                EXPECT_LE(need.width(), room.width()) << where;
+                EXPECT_LE(need.height(), room.height()) << where;
+                EXPECT_GE(control->font().pixelSize(), 9) << where;
+            }
+            form->Unload();
+        }
+    }
+    texts::UseLanguage(texts::SourceLanguage);
 }
 
 TEST(GameIcon, EveryWindowCarriesTheGameIcon)

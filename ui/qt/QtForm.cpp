@@ -46,6 +46,10 @@ QString FitText(QWidget& control, const QString& text, bool label)
     const int largest = font.pixelSize();
     for (int size = largest; size >= smallest; --size) {
         font.setPixelSize(size);
+        // Small type in a label is hinted to whole pixels, so dense
+        // characters keep their strokes apart; that makes its lines taller,
+        // so the fitting measures it so.
+        if (label && size <= 10) font.setHintingPreference(QFont::PreferFullHinting);
         if (fits(font, ink)) {
             control.setFont(font);
             return text;
@@ -91,17 +95,12 @@ void SetLabelPadding(QLabel& label, const QRect& box)
 // A label whose text needs less height than its box sits in the middle of
 // it, clear of whatever borders the box above and below (the disclaimer
 // starts where the buttons end); a text ending in a line break keeps to the
-// top, as written. Small type is hinted to whole pixels, so dense
-// characters keep their strokes apart.
+// top, as written.
 void SetLabelType(QLabel& label, const QString& text)
 {
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
-    QFont font = label.font();
-    if (font.pixelSize() <= 10) {
-        font.setHintingPreference(QFont::PreferFullHinting);
-        label.setFont(font);
-    }
+    const QFont font = label.font();
     const QRect inside = label.contentsRect();
     const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
     if (need.height() < inside.height() && ink.size() == text.size()) {
@@ -109,13 +108,22 @@ void SetLabelType(QLabel& label, const QString& text)
     }
 }
 
-constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+// A window with an owner is a dialog transient for the owner's window, so
+// window managers keep it above that window and place it with it. One
+// without is a normal top-level window: the main window and the town's
+// departments. (A parentless dialog would be transient for Qt's hidden group
+// leader instead, which window managers stack by rules of their own: mutter
+// and KWin put a department opened from the hub behind the main window.)
+Qt::WindowFlags WindowFlags(bool owned)
+{
+    return (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
 
 }  // namespace
 
 FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
-    : QWidget(nullptr, kFlags),
+    : QWidget(nullptr, WindowFlags(false)),
       form_(form)
 {
     setObjectName(QString::fromStdString(layout.name));
@@ -310,6 +318,14 @@ void FormWidget::ControlReturning(QWidget* control)
     if (focusWidget() == this || focusWidget() == nullptr) control->setFocus(Qt::OtherFocusReason);
 }
 
+void FormWidget::changeEvent(QEvent* event)
+{
+    // Clicked or given the focus by the window manager: now the front one.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        form_.system().CameForward(form_);
+    QWidget::changeEvent(event);
+}
+
 void FormWidget::closeEvent(QCloseEvent* event)
 {
     QtWindowSystem& system = form_.system();
@@ -370,7 +386,9 @@ void QtForm::Unload()
     widget_.clear();
     left_ = widget->x();
     top_ = widget->y();
+    const bool active = widget->isActiveWindow();
     widget->hide();
+    if (active) system_.HandOnFocus(*widget);
     // Later: the widget may be in the middle of delivering the very click
     // that closes it.
     widget->deleteLater();
@@ -403,10 +421,10 @@ void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
     if (widget_->isVisible()) return;
     auto* ownerForm = dynamic_cast<QtForm*>(owner);
     QWidget* ownerWidget = ownerForm != nullptr ? ownerForm->widget() : nullptr;
-    if (widget_->parentWidget() != ownerWidget) {
+    const Qt::WindowFlags flags = WindowFlags(ownerWidget != nullptr);
+    if (widget_->parentWidget() != ownerWidget || widget_->windowFlags() != flags) {
         const QPoint at = widget_->pos();
-        // A parented dialog stays above its owner's window.
-        widget_->setParent(ownerWidget, widget_->windowFlags());
+        widget_->setParent(ownerWidget, flags);
         widget_->move(at);
     }
     widget_->setWindowModality(modality);
@@ -455,18 +473,27 @@ QPoint QtForm::Cascaded(QPoint at) const
 void QtForm::ShowModeless(Form* owner)
 {
     PrepareShow(owner, Qt::NonModal);
-    widget_->show();
-    widget_->raise();
+    BringForward();
 }
 
 void QtForm::ShowModal(Form* owner)
 {
     if (system_.IsQuitting()) throw ProgramEnding{};
     PrepareShow(owner, Qt::ApplicationModal);
+    BringForward();
+    system_.RunUntilUnloaded(*this);
+}
+
+// Every window the game shows is what the player looks at next: on top,
+// with the keyboard. Qt stamps the request with the time of the input
+// being handled, the click that asked for the window, which is what lets
+// a window manager's focus-stealing prevention grant it.
+void QtForm::BringForward()
+{
     widget_->show();
     widget_->raise();
     widget_->activateWindow();
-    system_.RunUntilUnloaded(*this);
+    system_.CameForward(*this);
 }
 
 QWidget* QtForm::Control(std::string_view name) const

@@ -41,6 +41,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -82,6 +83,7 @@ public:
 private:
     QWidget* Control(std::string_view name) const;
     void PrepareShow(Form* owner, Qt::WindowModality modality);
+    void BringForward();
     QPoint Cascaded(QPoint at) const;
 
     FormLayout layout_;

@@ -43,15 +43,17 @@ QString Translations::Match(const QString& locale) const
     return {};
 }
 
-QString Translations::FromDesktop() const
+QString Translations::Pick(const QStringList& uiLanguages) const
 {
-    for (const QString& locale : QLocale::system().uiLanguages()) {
+    for (const QString& locale : uiLanguages) {
         // "C" and "POSIX" ask for no language at all: the texts as written.
         if (QLocale(locale).language() == QLocale::C) break;
         if (const QString code = Match(locale); !code.isEmpty()) return code;
     }
     return codes_.first();
 }
+
+QString Translations::FromDesktop() const { return Pick(QLocale::system().uiLanguages()); }
 
 bool Translations::Use(const QString& code)
 {

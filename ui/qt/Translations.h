@@ -25,8 +25,12 @@ public:
     // Which of ours a locale ("en_GB", "zh-Hant-TW", "C") asks for: the same
     // language in the same script. Empty when none.
     QString Match(const QString& locale) const;
-    // The first of the desktop's languages (LANGUAGE, LC_ALL, LC_MESSAGES,
-    // LANG, as Qt reads them) that is one of ours, else the source language.
+    // The first of a desktop's languages, in its order of preference, that
+    // is one of ours; the source language when none is, or when "C" (or
+    // "POSIX") comes first.
+    QString Pick(const QStringList& uiLanguages) const;
+    // Pick over the languages Qt reads from LANGUAGE, else the first set of
+    // LC_ALL, LC_MESSAGES and LANG.
     QString FromDesktop() const;
 
     QString Current() const { return current_; }
