@@ -1,9 +1,11 @@
 #include "app/RunGame.h"
 
 #include "app/DataFolder.h"
+#include "app/SettingsFile.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
+#include "core/frmSettings.h"
 #include "sound/DeviceSound.h"
 #include "ui/Clock.h"
 #include "ui/Random.h"
@@ -22,6 +24,10 @@
 int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow,
             const std::string& dungeon)
 {
+    // One small file, read before anything is drawn: the main window opens
+    // at the player's size.
+    const SettingsFile settingsFile;
+    const Settings settings = ReadSettings(settingsFile.Read(), {});
     QApplication app(argc, argv);
     // A quit signal ends start-up between its slow steps; from here on one
     // also ends a message box shown before the game's windows exist.
@@ -60,6 +66,12 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
 
     frmGorvak game(Services{windows, clock, random, sounds},
                    dungeon.empty() ? std::string(texts::DefaultDungeon) : dungeon);
+    game.SettingsWindow().Use(settings);
+    // A place that cannot be written means the settings are not saved; the
+    // game plays on.
+    game.SettingsWindow().onChanged = [&settingsFile](const Settings& changed) {
+        settingsFile.Write(WriteSettings(changed));
+    };
     if (onMainWindow) {
         game.form().Load();
         onMainWindow(static_cast<ui::QtForm&>(game.form()).widget());

@@ -67,9 +67,8 @@ std::string_view Trimmed(std::string_view text)
 
 bool SameLetters(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return (x | 0x20) == (y | 0x20);
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return (x | 0x20) == (y | 0x20); });
 }
 
 }  // namespace

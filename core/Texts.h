@@ -124,6 +124,26 @@ inline constexpr std::string_view DungeonDoorEmptyB = " 號位置。";
 inline constexpr std::string_view DungeonMore = "……";
 inline constexpr std::string_view DungeonEnd = "\r\n\r\n遊戲無法開始。";
 
+// The settings window: the rows, their values and the keys the game answers.
+inline constexpr std::string_view SettingsTitle = "設定";
+inline constexpr std::string_view SettingsZoom = "畫面大小";
+inline constexpr std::string_view ZoomTimes = " 倍";  // after the factor
+inline constexpr std::string_view SettingsFullScreen = "全螢幕";
+inline constexpr std::string_view FullScreenOn = "開";
+inline constexpr std::string_view FullScreenOff = "關";
+inline constexpr std::string_view cmdFullScreen = "切換";
+inline constexpr std::string_view SettingsVolume = "音效音量";
+inline constexpr std::string_view SettingsLanguage = "語言";
+inline constexpr std::string_view Less = "－";
+inline constexpr std::string_view More = "＋";
+inline constexpr std::string_view KeysA = "方向鍵／WASD\r\nTab\r\n空白鍵／Enter\r\nEsc\r\nCtrl+Q";
+inline constexpr std::string_view KeyActionsA =
+    "行走\r\n下一個按鈕\r\n按下按鈕\r\n關閉視窗\r\n退出遊戲";
+inline constexpr std::string_view KeysB = "F2\r\nF11\r\nCtrl + =\r\nCtrl + -\r\nCtrl + 0";
+inline constexpr std::string_view KeyActionsB = "設定\r\n全螢幕\r\n放大\r\n縮小\r\n原本大小";
+// The main window's version line opens the settings too.
+inline constexpr std::string_view SettingsTip = "設定（F2）";
+
 // The command line, answered on standard output or error before any window.
 inline constexpr std::string_view Usage = "Usage: gorvak [OPTIONS] [FILE]";
 inline constexpr std::string_view About =

@@ -39,6 +39,7 @@ class frmShoppe;
 class frmHealth;
 class frmMagic;
 class frmWeapons;
+class frmSettings;
 
 struct Services {
     ui::WindowSystem& windows;
@@ -94,6 +95,9 @@ public:
     // A walking key is a click at the centre of the neighbouring cell.
     void Form_KeyDown(ui::Key key);
     bool Form_QueryUnload();
+    // The screen's keys, from any window; the version line opens the settings.
+    void Form_Command(ui::Command command);
+    void lblVersion_Click();
     void cmdShop_Click();
     void cmdSpell_Click();
     void cmdStatus_Click();
@@ -165,6 +169,7 @@ public:
     frmHealth& HealthWindow() { return *health_; }
     frmMagic& MagicWindow() { return *magic_; }
     frmWeapons& WeaponsWindow() { return *weapons_; }
+    frmSettings& SettingsWindow() { return *settings_; }
 
     Services& services() { return services_; }
     ui::WindowSystem& windows() { return services_.windows; }
@@ -195,4 +200,5 @@ private:
     std::unique_ptr<frmHealth> health_;
     std::unique_ptr<frmMagic> magic_;
     std::unique_ptr<frmWeapons> weapons_;
+    std::unique_ptr<frmSettings> settings_;
 };

@@ -15,7 +15,8 @@ namespace {
 
 TEST(SettingsFile, WhateverIsThereReadingGivesOnlyWhatAFileCouldHold)
 {
-    const fs::path scratch = fs::temp_directory_path() / ("gorvak-settings-" + std::to_string(getpid()));
+    const fs::path scratch =
+        fs::temp_directory_path() / ("gorvak-settings-" + std::to_string(getpid()));
     fs::remove_all(scratch);
     const auto write = [](const fs::path& p, const std::string& text) {
         fs::create_directories(p.parent_path());
@@ -28,22 +29,33 @@ TEST(SettingsFile, WhateverIsThereReadingGivesOnlyWhatAFileCouldHold)
         bool saved;
     } cases[] = {
         {"nothing yet", [](const fs::path&) {}, {}, true},
-        {"our own file", [&](const fs::path& p) { write(p, "[General]\nzoom=2\n"); }, {{"zoom", "2"}},
+        {"our own file",
+         [&](const fs::path& p) { write(p, "[General]\nzoom=2\n"); },
+         {{"zoom", "2"}},
          true},
-        {"huge", [&](const fs::path& p) { write(p, "zoom=3\n" + std::string(1 << 20, '#')); }, {}, true},
-        {"a pipe", [](const fs::path& p) {
+        {"huge",
+         [&](const fs::path& p) { write(p, "zoom=3\n" + std::string(1 << 20, '#')); },
+         {},
+         true},
+        {"a pipe",
+         [](const fs::path& p) {
              fs::create_directories(p.parent_path());
              mkfifo(p.c_str(), 0600);
          },
-         {}, false},
-        {"endless", [](const fs::path& p) {
+         {},
+         false},
+        {"endless",
+         [](const fs::path& p) {
              fs::create_directories(p.parent_path());
              fs::create_symlink("/dev/zero", p);
          },
-         {}, false},
+         {},
+         false},
         {"a folder", [](const fs::path& p) { fs::create_directories(p); }, {}, false},
-        {"a file where the folder should be", [&](const fs::path& p) { write(p.parent_path(), ""); },
-         {}, false},
+        {"a file where the folder should be",
+         [&](const fs::path& p) { write(p.parent_path(), ""); },
+         {},
+         false},
     };
     for (const auto& c : cases) {
         const fs::path path = scratch / c.what / "gorvak" / "settings.ini";

@@ -39,8 +39,9 @@ struct Placement {
 
 constexpr Placement Centred(Size design, Size screen, int factor)
 {
-    return {factor, {(screen.width - design.width * factor) / 2,
-                     (screen.height - design.height * factor) / 2}};
+    return {
+        factor,
+        {(screen.width - design.width * factor) / 2, (screen.height - design.height * factor) / 2}};
 }
 
 // Full screen: the largest whole factor that fits, centred.

@@ -34,6 +34,11 @@ public:
     void Quit(int exitStatus) override;
     bool IsQuitting() const override { return quitting_; }
     int ExitStatus() const override { return exitStatus_; }
+    void SetZoom(int zoom) override { zoom_ = zoom; }
+    int Zoom() const override { return zoom_; }
+    int LargestZoom() const override { return 1; }
+    void SetFullScreen(bool on) override { fullScreen_ = on; }
+    bool IsFullScreen() const override { return fullScreen_; }
 
     // Every call from Qt into the game goes through here: a game ending
     // stops at it, and nothing else the game throws reaches Qt.
@@ -65,6 +70,8 @@ private:
     std::vector<QtForm*> forms_;
     bool quitting_ = false;
     int exitStatus_ = 0;
+    int zoom_ = 1;
+    bool fullScreen_ = false;
 };
 
 }  // namespace ui
