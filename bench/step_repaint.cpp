@@ -71,7 +71,8 @@ int main(int argc, char* argv[])
         window->installEventFilter(&painted);
         auto settle = [&](double since) {
             painted.done = 0;
-            while (painted.done < since) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            while (painted.done < since)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             return painted.done - since;
         };
         for (int zoom = 1; zoom <= windows.LargestZoom(); ++zoom) {

@@ -36,17 +36,17 @@ ui::FormLayout frmSettings::Layout(frmSettings* window)
 {
     using ui::Handler;
     auto name = [](ui::ControlName control, std::string_view text, int top) {
-        return ui::ControlLayout{control, ControlKind::Label, Text(text), NameLeft, top, 96,
-                                 RowHeight};
+        return ui::ControlLayout{control, ControlKind::Label, Text(text), NameLeft, top,
+                                 96,      RowHeight};
     };
     auto value = [](ui::ControlName control, int top) {
         return ui::ControlLayout{control, ControlKind::Label, "", ValueLeft, top, 80, RowHeight};
     };
     auto button = [window](ui::ControlName control, std::string_view text, int left, int top,
                            int width, void (frmSettings::*click)()) {
-        return ui::ControlLayout{control,   ControlKind::Button, Text(text),
-                                 left,      top,                 width,
-                                 RowHeight, ui::Black,           Handler(window, click)};
+        return ui::ControlLayout{
+            control,   ControlKind::Button,   Text(text), left, top, width, RowHeight,
+            ui::Black, Handler(window, click)};
     };
     auto keys = [](ui::ControlName control, std::string_view text, int left, int width) {
         return ui::ControlLayout{control, ControlKind::Label, Text(text), left, 242, width, 90};

@@ -18,48 +18,27 @@ TEST(SettingsFile, WhateverIsThereReadingGivesOnlyWhatAFileCouldHold)
     const fs::path scratch =
         fs::temp_directory_path() / ("gorvak-settings-" + std::to_string(getpid()));
     fs::remove_all(scratch);
-    const auto write = [](const fs::path& p, const std::string& text) {
-        fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << text;
-    };
     const struct {
         const char* what;
-        std::function<void(const fs::path&)> make;
+        char kind;  // a (f)ile, a (p)ipe, /dev/(z)ero, (b)locked by a file, or (n)othing
+        std::string text;
         SettingsText read;
         bool saved;
     } cases[] = {
-        {"nothing yet", [](const fs::path&) {}, {}, true},
-        {"our own file",
-         [&](const fs::path& p) { write(p, "[General]\nzoom=2\n"); },
-         {{"zoom", "2"}},
-         true},
-        {"huge",
-         [&](const fs::path& p) { write(p, "zoom=3\n" + std::string(1 << 20, '#')); },
-         {},
-         true},
-        {"a pipe",
-         [](const fs::path& p) {
-             fs::create_directories(p.parent_path());
-             mkfifo(p.c_str(), 0600);
-         },
-         {},
-         false},
-        {"endless",
-         [](const fs::path& p) {
-             fs::create_directories(p.parent_path());
-             fs::create_symlink("/dev/zero", p);
-         },
-         {},
-         false},
-        {"a folder", [](const fs::path& p) { fs::create_directories(p); }, {}, false},
-        {"a file where the folder should be",
-         [&](const fs::path& p) { write(p.parent_path(), ""); },
-         {},
-         false},
+        {"nothing yet", 'n', "", {}, true},
+        {"our own file", 'f', "[General]\nzoom=2\n", {{"zoom", "2"}}, true},
+        {"huge", 'f', "zoom=3\n" + std::string(1 << 20, '#'), {}, true},
+        {"a pipe", 'p', "", {}, false},
+        {"endless", 'z', "", {}, false},
+        {"a file where the folder should be", 'b', "", {}, false},
     };
     for (const auto& c : cases) {
         const fs::path path = scratch / c.what / "gorvak" / "settings.ini";
-        c.make(path);
+        fs::create_directories(c.kind == 'b' ? scratch / c.what : path.parent_path());
+        if (c.kind == 'f') std::ofstream(path, std::ios::binary) << c.text;
+        if (c.kind == 'p') mkfifo(path.c_str(), 0600);
+        if (c.kind == 'z') fs::create_symlink("/dev/zero", path);
+        if (c.kind == 'b') std::ofstream(path.parent_path()) << "";
         const SettingsFile file(QString::fromStdString(path.string()));
         EXPECT_EQ(file.FirstStart(), !fs::exists(path)) << c.what;
         EXPECT_EQ(file.Read(), c.read) << c.what;

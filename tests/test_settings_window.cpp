@@ -24,7 +24,7 @@ TEST_F(SettingsWindowTest, TheKeysStepTheZoomWithinWhatTheScreenHoldsAndFullScre
 {
     windows.largestZoom = 3;
     const std::pair<ui::Command, int> steps[] = {
-        {ui::Command::ZoomIn, 2}, {ui::Command::ZoomIn, 3},    {ui::Command::ZoomIn, 3},
+        {ui::Command::ZoomIn, 2},  {ui::Command::ZoomIn, 3},    {ui::Command::ZoomIn, 3},
         {ui::Command::ZoomOut, 2}, {ui::Command::ZoomReset, 1}, {ui::Command::ZoomOut, 1}};
     for (const auto& [key, zoom] : steps) {
         windows.Press(key);

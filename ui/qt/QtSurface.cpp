@@ -80,7 +80,12 @@ void QtSurface::PaintPicture(Picture picture, int x, int y)
 
 void QtSurface::FillCircle(int x, int y, int radius, Color color)
 {
-    Keep({Drawing::Circle, {}, {x, y}, radius, color, {},
+    Keep({Drawing::Circle,
+          {},
+          {x, y},
+          radius,
+          color,
+          {},
           QRect(x - radius, y - radius, 2 * radius + 1, 2 * radius + 1)});
 }
 
