@@ -269,7 +269,7 @@ private:
         if (windows_.IsQuitting()) return;
         const int roll = Pick(0, 99);
         if (Chance(mood == Mood::Idle ? 0.003 : 0.006)) {
-            Note("cmdQuit");
+            Note(std::string(frmGorvak::cmdQuit.str()));
             if (Chance(0.5)) {
                 Main().Click(frmGorvak::cmdQuit);
             } else {
@@ -304,7 +304,7 @@ private:
         if (!s.HasBrew && s.Gold >= 80 && Chance(0.8)) {
             if (MagicWindow().IsVisible()) return Press(MagicWindow(), ButtonOf(Ware::Brew));
             if (Hub().IsVisible()) return Press(Hub(), frmShoppe::cmdMagic);
-            Note("cmdShop");
+            Note(std::string(frmGorvak::cmdShop.str()));
             Main().Click(frmGorvak::cmdShop);
             return;
         }
@@ -314,7 +314,7 @@ private:
             return;
         }
         if (s.HasBrew && s.Spells > 0 && Chance(0.5)) {
-            Note("cmdSpell");
+            Note(std::string(frmGorvak::cmdSpell.str()));
             Main().Click(frmGorvak::cmdSpell);
             return;
         }
