@@ -12,7 +12,7 @@ packages=(
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils xdotool imagemagick python3 python3-xlib gdb
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin
     dpkg-dev lintian file
 )
 

@@ -12,7 +12,7 @@
 std::filesystem::path GameDataFolder();
 
 // The game reads "Dungeon.gvk" from the current folder, so an installed game
-// changes into its data folder before anything reads a file. A build folder
-// is left alone: there the game plays the "Dungeon.gvk" of the folder it is
-// started in, which is how dungeon makers try their own.
+// that is given no dungeon file changes into its data folder before anything
+// reads a file. A build folder is left alone: there the game plays the
+// "Dungeon.gvk" of the folder it is started in.
 void EnterInstalledDataFolder();

@@ -19,7 +19,8 @@
 
 #include <cstdio>
 
-int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow)
+int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow,
+            const std::string& dungeon)
 {
     QApplication app(argc, argv);
     // A quit signal ends start-up between its slow steps; from here on one
@@ -57,7 +58,8 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     ui::SystemClock clock;
     ui::StdRandom random;
 
-    frmGorvak game(Services{windows, clock, random, sounds});
+    frmGorvak game(Services{windows, clock, random, sounds},
+                   dungeon.empty() ? std::string(texts::DefaultDungeon) : dungeon);
     if (onMainWindow) {
         game.form().Load();
         onMainWindow(static_cast<ui::QtForm&>(game.form()).widget());

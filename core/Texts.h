@@ -101,12 +101,15 @@ inline constexpr std::string_view SoundFileMissing = "無法找到音效檔案�
 inline constexpr std::string_view PicturesMissing = "無法載入遊戲圖像，請重新安裝遊戲！";
 inline constexpr std::string_view UnexpectedError = "遊戲發生意外錯誤，必須結束！";
 
-// A dungeon file the game refuses. The pieces are joined with room numbers
-// and codes in decimal; the whole message ends with DungeonEnd.
-inline constexpr std::string_view DungeonMissing = "無法開啟地下城檔案「Dungeon.gvk」！";
-inline constexpr std::string_view DungeonShortA =
-    "地下城檔案「Dungeon.gvk」太短：需要 320 位元組，但只有 ";
-inline constexpr std::string_view DungeonShortB = " 位元組。";
+// A dungeon file the game refuses. The pieces are joined with the file's
+// name as the player gave it (DefaultDungeon when none), room numbers and
+// codes in decimal; the whole message ends with DungeonEnd.
+inline constexpr std::string_view DefaultDungeon = "Dungeon.gvk";
+inline constexpr std::string_view DungeonMissingA = "無法開啟地下城檔案「";
+inline constexpr std::string_view DungeonMissingB = "」！";
+inline constexpr std::string_view DungeonShortA = "地下城檔案「";
+inline constexpr std::string_view DungeonShortB = "」太短：需要 320 位元組，但只有 ";
+inline constexpr std::string_view DungeonShortC = " 位元組。";
 inline constexpr std::string_view DungeonRoom = "第 ";
 inline constexpr std::string_view DungeonRoomB = " 號房間";
 inline constexpr std::string_view DungeonBadShapeA = "的形狀編號 ";
@@ -120,5 +123,28 @@ inline constexpr std::string_view DungeonDoorEmptyA = "面有門通往沒有房�
 inline constexpr std::string_view DungeonDoorEmptyB = " 號位置。";
 inline constexpr std::string_view DungeonMore = "……";
 inline constexpr std::string_view DungeonEnd = "\r\n\r\n遊戲無法開始。";
+
+// The command line, answered on standard output or error before any window.
+inline constexpr std::string_view Usage = "Usage: gorvak [OPTIONS] [FILE]";
+inline constexpr std::string_view About =
+    "Play PELLAMORN's dungeon game. With FILE, a dungeon file (a path or a file://\n"
+    "URI), play that dungeon instead of the game's own; it is read again at the\n"
+    "start of every game.";
+inline constexpr std::string_view HelpOption = "show this help and exit";
+inline constexpr std::string_view VersionOption = "show the version and the licence and exit";
+inline constexpr std::string_view HelpEnd =
+    "Qt's own options, such as -platform NAME and -reverse, work too.\n"
+    "gorvak-dungeon makes, checks and draws dungeon files; see gorvak(6).";
+inline constexpr std::string_view Licence =
+    "Copyright (C) 2026 Varnel\n"
+    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n"
+    "The bundled font, Noto Sans CJK HK, is under the SIL Open Font License 1.1.";
+// An error is one line: "gorvak: " + what + SeeHelp.
+inline constexpr std::string_view SeeHelp = " See 'gorvak --help'.";
+inline constexpr std::string_view OneDungeonOnly = "One dungeon file at a time.";
+inline constexpr std::string_view EmptyDungeonName = "The dungeon file's name is empty.";
+inline constexpr std::string_view NotALocalFile = ": not a file on this computer.";
 
 }  // namespace texts

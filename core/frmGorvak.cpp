@@ -14,6 +14,8 @@
 #include "ui/Random.h"
 #include "ui/WindowSystem.h"
 
+#include <utility>
+
 using ui::ControlKind;
 
 namespace {
@@ -23,7 +25,13 @@ constexpr ui::Color LabelText = ui::RGB(236, 214, 160);
 }  // namespace
 
 frmGorvak::frmGorvak(Services services)
+    : frmGorvak(services, std::string(texts::DefaultDungeon))
+{
+}
+
+frmGorvak::frmGorvak(Services services, std::string dungeonFile)
     : services_(services),
+      playedDungeon_(std::move(dungeonFile)),
       form_(services.windows.CreateForm(Layout(this))),
       status_(std::make_unique<frmStatus>(services.windows)),
       discovery_(std::make_unique<frmDiscovery>(services.windows)),
@@ -72,7 +80,7 @@ ui::FormLayout frmGorvak::Layout(frmGorvak* window)
 
 void frmGorvak::Form_Load()
 {
-    DungeonFile = "Dungeon.gvk";
+    DungeonFile = playedDungeon_;
     const sound::LoadResult loaded = services_.sounds.LoadSounds();
     if (loaded != sound::LoadResult::Loaded) {
         windows().MessageBox(loaded == sound::LoadResult::DeviceFailed ? texts::SoundInitFailed

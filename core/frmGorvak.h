@@ -48,7 +48,9 @@ struct Services {
 
 class frmGorvak {
 public:
+    // Plays "Dungeon.gvk" of the current folder, or the dungeon file named.
     explicit frmGorvak(Services services);
+    frmGorvak(Services services, std::string dungeonFile);
     ~frmGorvak();
     frmGorvak(const frmGorvak&) = delete;
     frmGorvak& operator=(const frmGorvak&) = delete;
@@ -180,6 +182,7 @@ private:
     void Tell(Module1::Notice notice);
 
     Services services_;
+    std::string playedDungeon_;
     unsigned gameNumber_ = 0;
     std::unique_ptr<ui::Form> form_;
     std::unique_ptr<frmStatus> status_;

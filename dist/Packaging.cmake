@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One layout for every install, the Debian package's included, as Debian
 # lays out games: the programs in games/, their data in share/games/gorvak/.
 # The programs find the data relative to themselves, so any prefix works.
@@ -18,6 +19,8 @@ set(GORVAK_MAINTAINER "Varnel <varnel@users.noreply.github.com>" CACHE STRING
 set(CPACK_PACKAGE_CONTACT ${GORVAK_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dungeon role-playing game in Chinese")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/dist/description.txt)
+# GPL-3.0-or-later, the font OFL-1.1: the copyright file says so to Debian.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -61,12 +61,24 @@ std::vector<std::string> DungeonProblems(const Dungeon& dungeon)
     return problems;
 }
 
+std::string DungeonMissingText(std::string_view name)
+{
+    return std::string(texts::DungeonMissingA) + std::string(name) +
+        std::string(texts::DungeonMissingB);
+}
+
 DungeonRead ParseDungeon(std::span<const unsigned char> bytes)
+{
+    return ParseDungeon(bytes, texts::DefaultDungeon);
+}
+
+DungeonRead ParseDungeon(std::span<const unsigned char> bytes, std::string_view name)
 {
     DungeonRead read;
     if (bytes.size() < DungeonFileSize) {
-        read.problems.push_back(std::string(texts::DungeonShortA) + Decimal(bytes.size()) +
-                                std::string(texts::DungeonShortB));
+        read.problems.push_back(std::string(texts::DungeonShortA) + std::string(name) +
+                                std::string(texts::DungeonShortB) + Decimal(bytes.size()) +
+                                std::string(texts::DungeonShortC));
         return read;
     }
     Dungeon dungeon;
@@ -81,10 +93,11 @@ DungeonRead ParseDungeon(std::span<const unsigned char> bytes)
 
 DungeonRead ReadDungeonFile(const std::filesystem::path& path)
 {
+    const std::string name = path.string();
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         DungeonRead read;
-        read.problems.emplace_back(texts::DungeonMissing);
+        read.problems.push_back(DungeonMissingText(name));
         return read;
     }
     // Only the first 320 bytes count; reading no further keeps a huge or
@@ -92,12 +105,13 @@ DungeonRead ReadDungeonFile(const std::filesystem::path& path)
     std::vector<unsigned char> bytes(DungeonFileSize);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // A folder opens but cannot be read: for the player it cannot be opened.
     if (in.bad()) {
         DungeonRead read;
-        read.problems.emplace_back(texts::DungeonMissing);
+        read.problems.push_back(DungeonMissingText(name));
         return read;
     }
-    return ParseDungeon(bytes);
+    return ParseDungeon(bytes, name);
 }
 
 std::string DungeonMessage(const std::vector<std::string>& problems)

@@ -1,5 +1,6 @@
-// Reading "Dungeon.gvk": 80 little-endian 16-bit room shapes, then 80 items.
-// The game refuses a file it could not play soundly and says why.
+// Reading a dungeon file ("Dungeon.gvk" or the player's own): 80
+// little-endian 16-bit room shapes, then 80 items. The game refuses a file it
+// could not play soundly and says why, naming the file.
 #pragma once
 
 #include "dungeon/Rooms.h"
@@ -9,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr std::size_t DungeonFileSize = 320;
@@ -18,8 +20,14 @@ struct DungeonRead {
     std::vector<std::string> problems;  // in Traditional Chinese, one per fault
 };
 
+// `name` is the file's name in the messages: the built-in one unless given.
 DungeonRead ParseDungeon(std::span<const unsigned char> bytes);
+DungeonRead ParseDungeon(std::span<const unsigned char> bytes, std::string_view name);
+// Named in the messages by `path` as given, which is how the player named it.
 DungeonRead ReadDungeonFile(const std::filesystem::path& path);
+
+// "Cannot open" for the file called `name`.
+std::string DungeonMissingText(std::string_view name);
 
 // Every problem of a dungeon that decodes: codes out of range, a missing
 // start room, doors off the map or into an empty place. One-way doors and

@@ -50,7 +50,7 @@ TEST_F(InitGameTest, AMissingFileEndsTheGameWithAMessage)
     EXPECT_EQ(windows.ExitStatus(), 1);
     ASSERT_EQ(windows.messages.size(), 1U);
     EXPECT_EQ(windows.messages[0],
-              std::string(texts::DungeonMissing) + std::string(texts::DungeonEnd));
+              DungeonMissingText(texts::DefaultDungeon) + std::string(texts::DungeonEnd));
     EXPECT_FALSE(Main().IsVisible()) << "no game window on a refused file";
 }
 

@@ -13,6 +13,8 @@
 #include <fstream>
 #include <random>
 
+#include <sys/stat.h>
+
 using testing_support::AssetsFolder;
 using testing_support::FromText;
 using testing_support::OpenDungeon;
@@ -143,8 +145,8 @@ TEST_F(Tool, CheckRefusesWhatTheGameRefusesAndNamesTheRoom)
         std::string expected;
     } cases[] = {
         {"short", shortFile,
-         std::string(texts::DungeonShortA) + "100" + std::string(texts::DungeonShortB)},
-        {"empty", {}, std::string(texts::DungeonShortA) + "0" + std::string(texts::DungeonShortB)},
+         std::string(texts::DungeonShortB) + "100" + std::string(texts::DungeonShortC)},
+        {"empty", {}, std::string(texts::DungeonShortB) + "0" + std::string(texts::DungeonShortC)},
         {"shape", EncodeDungeon(badShape),
          Room(12) + std::string(texts::DungeonBadShapeA) + "16" +
              std::string(texts::DungeonBadShapeB)},
@@ -245,6 +247,8 @@ TEST_F(Tool, CheckCountsTheFinalMonsters)
 TEST_F(Tool, BadArgumentsAndUnreadableFilesGiveUsage)
 {
     const fs::path good = Write("good.gvk", Quiet());
+    const fs::path pipe = In("pipe.gvk");  // a thumbnailer must not wait for its writer
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const std::vector<std::vector<std::string>> calls = {
         {},
         {"check"},
@@ -255,6 +259,7 @@ TEST_F(Tool, BadArgumentsAndUnreadableFilesGiveUsage)
         {"check", In("missing.gvk").string()},
         {"check", In("").string()},  // a folder
         {"render", In("missing.gvk").string(), In("x.png").string()},
+        {"render", "--size", "64", pipe.string(), In("x.png").string()},
         {"build", In("missing.txt").string(), In("x.gvk").string()},
     };
     for (const auto& call : calls) {
@@ -437,6 +442,16 @@ TEST_F(ToolRender, DrawsTilesHallwaysItemsAndTheStart)
     };
     EXPECT_GT(ringAround(StartRoom), 0);
     EXPECT_EQ(ringAround(46), 0);
+}
+
+TEST_F(ToolRender, AThumbnailIsTheMapAloneScaledByWholePixels)
+{
+    const fs::path file = Write("small.gvk", FromText(kSmall));
+    Do({"render", file.string(), In("map.png").string()});
+    Do({"render", "--size", "880", file.string(), In("thumb.png").string()});
+    const QImage map(QString::fromStdString(In("map.png").string()));
+    EXPECT_EQ(QImage(QString::fromStdString(In("thumb.png").string())),
+              map.copy(100, 44, 440, 352).scaled(880, 704));
 }
 
 TEST_F(ToolRender, RefusedDungeonDrawsNothing)

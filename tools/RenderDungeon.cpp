@@ -82,7 +82,7 @@ void DrawLegend(QPainter& painter, const ui::QtPictures& pictures)
 
 }  // namespace
 
-QImage RenderDungeon(const Dungeon& dungeon, const ui::QtPictures& pictures)
+QImage RenderMap(const Dungeon& dungeon, const ui::QtPictures& pictures)
 {
     QImage image = pictures.Image(ui::Picture::Gorvak).copy();
     QPainter painter(&image);
@@ -112,6 +112,27 @@ QImage RenderDungeon(const Dungeon& dungeon, const ui::QtPictures& pictures)
     }
     const QPoint start = CellOf(StartRoom);
     DrawStartRing(painter, QRect(start.x() - 4, start.y() - 4, 42, 40));
+    return image;
+}
+
+QImage RenderDungeon(const Dungeon& dungeon, const ui::QtPictures& pictures)
+{
+    QImage image = RenderMap(dungeon, pictures);
+    QPainter painter(&image);
     DrawLegend(painter, pictures);
     return image;
+}
+
+QImage Thumbnail(const Dungeon& dungeon, const ui::QtPictures& pictures, int size)
+{
+    // The grid with half a gap around it: a whole number of cells each way.
+    const int margin = (grid::Pitch - grid::CellSize) / 2;
+    const QImage map = RenderMap(dungeon, pictures)
+                           .copy(grid::Left - margin, grid::Top - margin, Columns * grid::Pitch,
+                                 Rows * grid::Pitch);
+    const int whole = (size + map.width() - 1) / map.width();
+    const QImage big =
+        map.scaled(map.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (big.width() == size) return big;
+    return big.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }

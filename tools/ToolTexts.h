@@ -10,7 +10,7 @@
 namespace tooltexts {
 
 inline constexpr std::string_view Usage =
-    "usage: gorvak-dungeon check FILE | render FILE OUT.png | build TEXT OUT.gvk";
+    "usage: gorvak-dungeon check FILE | render [--size N] FILE OUT.png | build TEXT OUT.gvk";
 
 // Printed before each advisory note; notes never make a command fail.
 inline constexpr std::string_view NotePrefix = "注意：";

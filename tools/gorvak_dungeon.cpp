@@ -4,7 +4,6 @@
 //   or the text has a syntax error, 2: bad arguments, a file that cannot be
 //   read or written, or missing pictures.
 #include "app/DataFolder.h"
-#include "core/Texts.h"
 #include "dungeon/DungeonFile.h"
 #include "dungeon/DungeonText.h"
 #include "tools/DungeonNotes.h"
@@ -16,6 +15,8 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -27,6 +28,10 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -59,17 +64,40 @@ bool Report(const std::vector<std::string>& problems, const Dungeon* sound)
     return sound != nullptr;
 }
 
-// The game's own reader; its "cannot open" answer is ours to report as a
-// bad file name rather than as something wrong with a dungeon.
-std::optional<DungeonRead> Read(const fs::path& path)
+// The file read as the game reads it; nothing for what is no file to read
+// (missing, a folder, a device). A pipe is read only where `pipes` allows:
+// it waits for a writer that may never come, which a thumbnailer must not.
+std::optional<DungeonRead> Read(const fs::path& path, bool pipes)
 {
     std::error_code error;
-    if (!fs::is_regular_file(path, error) && !fs::is_fifo(path, error)) return std::nullopt;
-    DungeonRead read = ReadDungeonFile(path);
-    if (!read.dungeon && read.problems.size() == 1 &&
-        read.problems.front() == texts::DungeonMissing) {
-        return std::nullopt;
+    if (pipes && fs::is_fifo(path, error)) {
+        DungeonRead read = ReadDungeonFile(path);
+        if (!read.dungeon && read.problems.size() == 1 &&
+            read.problems.front() == DungeonMissingText(path.string())) {
+            return std::nullopt;
+        }
+        return read;
     }
+    // Opened without waiting and checked once open, so that no path swapped
+    // for a pipe or a device meanwhile can stall the read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat info { };
+    std::optional<DungeonRead> read;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        std::vector<unsigned char> bytes(DungeonFileSize);
+        std::size_t got = 0;
+        bool failed = false;
+        while (got < bytes.size() && !failed) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n == 0) break;
+            if (n > 0) got += static_cast<std::size_t>(n);
+            failed = n < 0 && errno != EINTR;
+        }
+        bytes.resize(got);
+        if (!failed) read = ParseDungeon(bytes, path.string());
+    }
+    ::close(fd);
     return read;
 }
 
@@ -92,7 +120,7 @@ bool WriteReplacing(const fs::path& out, const std::function<bool(const fs::path
 
 int Check(const fs::path& file)
 {
-    const std::optional<DungeonRead> read = Read(file);
+    const std::optional<DungeonRead> read = Read(file, true);
     if (!read) return Trouble("cannot read " + file.string());
     return Report(read->problems, read->dungeon ? &*read->dungeon : nullptr) ? kDone : kRefused;
 }
@@ -134,27 +162,48 @@ QString AssetFolder(const QString& name)
     return QDir(QString::fromStdString(GameDataFolder().string())).filePath(name);
 }
 
-int Render(int argc, char** argv, const fs::path& file, const fs::path& out)
+// With a size, a thumbnail: the map alone, from a plain file only, drawn
+// with no application object (no platform, no font, nothing written but
+// `out`) and written straight to `out`.
+int Render(int argc, char** argv, const fs::path& file, const fs::path& out, int size)
 {
-    const std::optional<DungeonRead> read = Read(file);
+    const std::optional<DungeonRead> read = Read(file, size == 0);
     if (!read) return Trouble("cannot read " + file.string());
     if (!Report(read->problems, read->dungeon ? &*read->dungeon : nullptr)) return kRefused;
 
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
+    std::optional<QGuiApplication> app;
+    if (size == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        app.emplace(argc, argv);
+    }
     ui::QtPictures pictures;
     QString missing;
     if (!pictures.Load(AssetFolder(QStringLiteral("pictures")), &missing)) {
         return Trouble("cannot load " + missing.toStdString());
     }
-    if (!ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")))) {
+    if (size == 0 && !ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")))) {
         return Trouble("cannot load the bundled font");
     }
-    const QImage image = RenderDungeon(*read->dungeon, pictures);
-    const bool written = WriteReplacing(out, [&image](const fs::path& path) {
+    const QImage image = size > 0 ? Thumbnail(*read->dungeon, pictures, size)
+                                  : RenderDungeon(*read->dungeon, pictures);
+    const auto save = [&image](const fs::path& path) {
         return image.save(QString::fromStdString(path.string()), "PNG");
-    });
+    };
+    bool written = size > 0 ? save(out) : WriteReplacing(out, save);
+    if (!written && size > 0) {
+        std::error_code ignored;
+        fs::remove(out, ignored);
+    }
     return written ? kDone : Trouble("cannot write " + out.string());
+}
+
+// A thumbnail's width: 1 to MaxThumbnail pixels, in decimal.
+int SizeOf(std::string_view text)
+{
+    int size = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+    const bool whole = error == std::errc() && end == text.data() + text.size();
+    return whole && size >= 1 && size <= MaxThumbnail ? size : 0;
 }
 
 }  // namespace
@@ -165,6 +214,11 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "check" && argc == 3) return Check(argv[2]);
     if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
-    if (command == "render" && argc == 4) return Render(argc, argv, argv[2], argv[3]);
+    if (command == "render" && argc == 4) return Render(argc, argv, argv[2], argv[3], 0);
+    if (command == "render" && argc == 6 && std::string_view(argv[2]) == "--size") {
+        const int size = SizeOf(argv[3]);
+        if (size == 0) return Trouble("the size is pixels, 1 to " + std::to_string(MaxThumbnail));
+        return Render(argc, argv, argv[4], argv[5], size);
+    }
     return Usage();
 }

@@ -1,7 +1,7 @@
 """Tiny pixel-art toolkit: an image with optional transparency while drawing,
 a handful of shape primitives, automatic outline/shading for sprites, and a
-plain zlib+struct PNG writer/reader (opaque RGB only, which is what the game
-loads).  Standard library only so anyone can re-run the art step."""
+plain zlib+struct PNG writer/reader (opaque RGB, which is what the game
+loads; the writer also does RGBA for the desktop's document icon).  Standard library only so anyone can re-run the art step."""
 
 import math
 import struct
@@ -233,8 +233,10 @@ def _chunk(tag, data):
     return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF)
 
 
-def write_png(path, w, h, raw):
-    ihdr = struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)  # 8-bit RGB, no alpha
+def write_png(path, w, h, raw, alpha=False):
+    """raw: rows of RGB pixels, or RGBA with alpha (for icons that are not
+    square, the only pictures with see-through parts), each after a 0."""
+    ihdr = struct.pack(">IIBBBBB", w, h, 8, 6 if alpha else 2, 0, 0, 0)
     data = b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", ihdr) + \
         _chunk(b"IDAT", zlib.compress(raw, 9)) + _chunk(b"IEND", b"")
     with open(path, "wb") as f:

@@ -81,7 +81,8 @@ else
     skip "appstreamcli validate" "not installed (run setup.sh)"
 fi
 key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
-check "desktop entry starts gorvak" test "$(key Exec)" = gorvak
+check "desktop entry starts gorvak with the file opened" test "$(key Exec)" = "gorvak %f"
+check "desktop entry opens dungeon files" test "$(key MimeType)" = "application/x-gorvak-dungeon;"
 check "desktop entry names the icon by the id" test "$(key Icon)" = "$app_id"
 check "metainfo id is the desktop entry's name" grep -q "<id>$app_id</id>" "$metainfo"
 check "metainfo launches the desktop entry" \
@@ -100,6 +101,23 @@ for n in $icon_sizes; do
     got=$(pixel_size "$icon")
     if [ "$got" = "${n}x$n" ]; then pass "icon ${n}x$n"; else fail "icon ${n}x$n" "${got:-missing}"; fi
 done
+
+# The MIME database made from the prefix alone knows a .gvk as ours; the
+# thumbnailer's command line draws one of the asked width, nothing of a bad one.
+update-mime-database "$prefix/share/mime" 2>/dev/null
+printf 'not a dungeon' >"$scratch/bad.gvk"
+type=$(XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$scratch/none" gio info -a standard::content-type "$game_dir/Dungeon.gvk")
+check "a .gvk is application/x-gorvak-dungeon" grep -q ': application/x-gorvak-dungeon$' <<<"$type"
+thumbnail() { # thumbnail SIZE IN OUT: the entry's Exec line, as a file manager runs it
+    local line && line=$(sed -n 's/^Exec=//p' "$prefix/share/thumbnailers/gorvak.thumbnailer")
+    line=${line//%s/$1} && line=${line//%i/$(printf %q "$2")} && eval "${line//%o/$(printf %q "$3")}" >/dev/null 2>&1
+}
+check "the thumbnailer draws a dungeon" thumbnail 256 "$game_dir/Dungeon.gvk" "$scratch/mine.png"
+check "the thumbnail is 256 wide" test "$(pixel_size "$scratch/mine.png")" = 256x204
+thumbnail 128 "$scratch/bad.gvk" "$scratch/bad.png"
+check "the thumbnailer ends with 1 on a bad file and draws nothing" test $? -eq 1 -a ! -e "$scratch/bad.png"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version) && [[ $version == *GPL-3.0-or-later* ]]
+check "gorvak --version, with no display, names the licence" test $? -eq 0
 
 # The installed command, started from / with nothing of the build around:
 # still running after two seconds means it found its assets and its dungeon;

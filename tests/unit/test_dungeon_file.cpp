@@ -62,6 +62,15 @@ TEST(DungeonFile, RefusesShortFilesSayingHowShort)
     EXPECT_FALSE(ParseDungeon({}).dungeon);
 }
 
+TEST(DungeonFile, AFileItCannotOpenIsNamedAsThePlayerGaveIt)
+{
+    for (const char* name : {"no such folder/mine.gvk", "/"}) {
+        EXPECT_EQ(ReadDungeonFile(name).problems,
+                  std::vector<std::string>{DungeonMissingText(name)});
+    }
+    EXPECT_EQ(DungeonMissingText(texts::DefaultDungeon), "無法開啟地下城檔案「Dungeon.gvk」！");
+}
+
 TEST(DungeonFile, RefusesCodesOutOfRangeNamingTheRoom)
 {
     Dungeon d = OpenDungeon();
