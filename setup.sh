@@ -8,10 +8,11 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config ccache
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libsdl2-dev libpng-dev
+    libsdl2-dev libpulse-dev libpng-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils xdotool imagemagick python3 python3-xlib gdb
+    pulseaudio pulseaudio-utils stress-ng
     desktop-file-utils appstream shared-mime-info libglib2.0-bin
     dpkg-dev lintian file
 )

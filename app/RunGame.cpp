@@ -4,7 +4,7 @@
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
-#include "sound/SdlSound.h"
+#include "sound/DeviceSound.h"
 #include "ui/Clock.h"
 #include "ui/Random.h"
 #include "ui/qt/GameFont.h"
@@ -34,7 +34,7 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     const QDir home(QString::fromStdString(GameDataFolder().string()));
     // The sound device and files load beside the windows' set-up; Form_Load
     // waits for them before the main window shows.
-    sound::SdlSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
+    sound::DeviceSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
     sounds.StartLoading();
 
     ui::QtPictures pictures;

@@ -3,7 +3,7 @@
 // device (dummy driver), and the mixer's count of the frames it has mixed.
 #include "BenchGame.h"
 #include "core/frmGorvak.h"
-#include "sound/SdlSound.h"
+#include "sound/DeviceSound.h"
 #include "ui/Clock.h"
 #include "ui/fake/ScriptedRandom.h"
 #include "ui/qt/GameFont.h"
@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
     ui::QtWindowSystem& windows = bench.windows;
     ui::SystemClock clock;
     ui::ScriptedRandom random;
-    sound::SdlSound sounds(bench.home.filePath(QStringLiteral("audio")).toStdString());
+    sound::DeviceSound sounds(bench.home.filePath(QStringLiteral("audio")).toStdString());
     if (sounds.LoadSounds() != sound::LoadResult::Loaded) return 1;
     frmGorvak game(Services{windows, clock, random, sounds});
     std::vector<double> ms;

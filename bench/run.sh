@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Speed and memory of the game beside two yardsticks, measured in one run in
-# a private Xvfb (real xcb platform) with SDL's dummy audio driver:
+# a private Xvfb (real xcb platform), the game's sound through a private
+# PulseAudio server as on a desktop (SDL's dummy driver where there is none;
+# SDL_AUDIODRIVER=pulseaudio measures SDL's way to the same server):
 #   - the bare window: an empty Qt window of the game's size;
 #   - the same-text floor: that window showing the main window's nine
 #     captions at their places in the bundled font, what any window with this
@@ -20,7 +22,7 @@ if ((runs < 21)); then echo "bench/run.sh: at least 21 runs" >&2; exit 2; fi
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target bench -j"$(nproc)" >/dev/null
 
-export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1
+export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
@@ -28,13 +30,29 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # its last client leaves adds that reset to every start measured.
 scratch=$(mktemp -d)
 xvfb_pid=""
+pulse_pid=""
+parec_pid=""
 cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; fi
+    for pid in $xvfb_pid $pulse_pid $parec_pid; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; done
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 . "$(dirname "$0")/../tests/support/xserver.sh"
 if ! start_xvfb "$scratch"; then echo "bench/run.sh: Xvfb did not start" >&2; exit 1; fi
+if command -v pulseaudio >/dev/null; then
+    mkdir -m 0700 "$scratch/pulse"
+    HOME=$scratch/pulse XDG_RUNTIME_DIR=$scratch/pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$scratch/pulse/native" -L module-null-sink \
+        >/dev/null 2>&1 &
+    pulse_pid=$!
+    export PULSE_SERVER=unix:$scratch/pulse/native
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    # Heard, the null sink keeps a sound card's pace; unheard, it wakes every 2 s.
+    parec -d @DEFAULT_MONITOR@ --latency-msec=10 >/dev/null 2>&1 &
+    parec_pid=$!
+else
+    export SDL_AUDIODRIVER=dummy
+fi
 
 measure() {  # program -> "start_us peak_kib pss_kib shared_objects" of one run
     local start out

@@ -28,7 +28,11 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Depends comes from dpkg-shlibdeps on the installed programs, never by hand.
+# Depends comes from dpkg-shlibdeps on the installed programs, and by hand for
+# the sound libraries the game loads while it runs (sound/Library.h):
+# PulseAudio's client and SDL (where no server answers), each from the oldest
+# version with every function the game looks up.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.12), libpulse0 (>= 0.99.1)")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

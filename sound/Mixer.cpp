@@ -1,40 +1,10 @@
 #include "sound/Mixer.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 
 namespace sound {
-
-std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_AudioSpec& from,
-                                int outChannels, int outRate)
-{
-    SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, AUDIO_S16SYS,
-                                        static_cast<Uint8>(outChannels), outRate);
-    if (built < 0 || data.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 8)) {
-        return std::nullopt;
-    }
-    const int length = static_cast<int>(data.size());
-    std::vector<std::uint8_t> work(static_cast<std::size_t>(length) *
-                                   static_cast<std::size_t>(cvt.len_mult));
-    if (length > 0) std::memcpy(work.data(), data.data(), data.size());
-    int converted = length;
-    if (built > 0 && length > 0) {
-        cvt.buf = work.data();
-        cvt.len = length;
-        if (SDL_ConvertAudio(&cvt) != 0) return std::nullopt;
-        converted = cvt.len_cvt;
-    }
-    // Whole frames only: a torn last frame would swap the channels of every
-    // later play of a looping clip.
-    const std::size_t frameBytes = sizeof(std::int16_t) * static_cast<std::size_t>(outChannels);
-    const std::size_t frames = static_cast<std::size_t>(converted) / frameBytes;
-    Clip clip(frames * static_cast<std::size_t>(outChannels));
-    std::memcpy(clip.data(), work.data(), frames * frameBytes);
-    return clip;
-}
 
 Mixer::Mixer(int voices, int channels, std::size_t bufferSamples)
     : voices_(static_cast<std::size_t>(voices)),

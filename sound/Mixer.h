@@ -1,12 +1,9 @@
 // The voices behind the eleven effects, mixed into the device's buffer.
-// No device here: the device layer calls Mix from its audio callback and
-// everything else with its audio lock held, so this needs no locking.
+// No device here: the device layer calls Mix from its output's thread and
+// everything else with one lock held, so this needs no locking of its own.
 #pragma once
 
-#include <SDL_audio.h>
-
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -14,12 +11,6 @@ namespace sound {
 
 // Interleaved signed 16-bit samples in the device's channel count and rate.
 using Clip = std::vector<std::int16_t>;
-
-// A decoded sound in its file's format, converted once to the output's
-// (always signed 16-bit, native order): nothing converts while playing.
-// Nothing when SDL cannot convert between the two.
-std::optional<Clip> ConvertClip(std::span<const std::uint8_t> data, const SDL_AudioSpec& from,
-                                int outChannels, int outRate);
 
 class Mixer {
 public:

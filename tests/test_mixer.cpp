@@ -1,6 +1,7 @@
 // The voices and the mixing on their own, with no device: what each call to
-// Mix puts in the buffer, sample by sample.
+// Mix puts in the buffer, sample by sample; and the files made into clips.
 #include "sound/Mixer.h"
+#include "sound/Wav.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 using sound::Clip;
 using sound::ConvertClip;
 using sound::Mixer;
+using sound::ReadWav;
 
 namespace {
 
@@ -196,69 +198,51 @@ TEST(Mixer, AVoiceOutsideTheElevenIsRefused)
     EXPECT_THROW(Mixer(0, 1), std::invalid_argument);
 }
 
-SDL_AudioSpec WavFormat(SDL_AudioFormat format, int channels, int rate)
-{
-    SDL_AudioSpec clip{};
-    clip.format = format;
-    clip.channels = static_cast<Uint8>(channels);
-    clip.freq = rate;
-    return clip;
-}
-
 std::vector<std::uint8_t> Bytes(const Samples& samples)
 {
     const auto* p = reinterpret_cast<const std::uint8_t*>(samples.data());
     return {p, p + samples.size() * sizeof(std::int16_t)};
 }
 
-TEST(ConvertClip, TheEffectsOwnFormatIsTakenAsItIs)
+TEST(ConvertClip, MakesOneChannelOfSixteenBitsAtTheOutputRate)
 {
-    const Samples samples{0, 1000, -1000, 32767, -32768};
-    const std::vector<std::uint8_t> bytes = Bytes(samples);
-    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 1, 22050), 1, 22050);
-    ASSERT_TRUE(clip);
-    EXPECT_EQ(*clip, samples);
+    const Samples own{0, 1000, -1000, 32767, -32768};
+    EXPECT_EQ(ConvertClip(Bytes(own), {1, 22050, 16}, 22050), own) << "taken as it is";
+    EXPECT_EQ(ConvertClip(Bytes({100, -200, 300, 302}), {2, 22050, 16}, 22050),
+              (Samples{-50, 301}));
+    EXPECT_EQ(ConvertClip(std::vector<std::uint8_t>{0x80, 0x00, 0xC0}, {1, 22050, 8}, 22050),
+              (Samples{0, -32768, 16384}));
+    EXPECT_EQ(ConvertClip(Bytes(Samples(4410, 8000)), {1, 44100, 16}, 22050), Samples(2205, 8000))
+        << "100 ms stays 100 ms";
 }
 
-TEST(ConvertClip, MonoGoesToBothChannelsOfAStereoDevice)
+// A RIFF WAVE file at 22050 Hz whose data chunk's header says `declared`
+// bytes and which holds `data`.
+std::vector<std::uint8_t> Wav(std::uint8_t tag, std::uint8_t bits, std::uint8_t declared,
+                              const Samples& data)
 {
-    const std::vector<std::uint8_t> bytes = Bytes({100, -200, 300});
-    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 1, 22050), 2, 22050);
-    ASSERT_TRUE(clip);
-    // SDL converts through floating point: within one step of the source.
-    const Samples expected{100, 100, -200, -200, 300, 300};
-    ASSERT_EQ(clip->size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR((*clip)[i], expected[i], 1) << i;
+    std::vector<std::uint8_t> file{'R', 'I',  'F',  'F',  0,   0,   0,    0,        'W', 'A', 'V',
+                                   'E', 'f',  'm',  't',  ' ', 16,  0,    0,        0,   tag, 0,
+                                   1,   0,    0x22, 0x56, 0,   0,   0x44, 0xAC,     0,   0,   2,
+                                   0,   bits, 0,    'd',  'a', 't', 'a',  declared, 0,   0,   0};
+    const std::vector<std::uint8_t> bytes = Bytes(data);
+    file.insert(file.end(), bytes.begin(), bytes.end());
+    return file;
 }
 
-TEST(ConvertClip, EightBitSamplesBecomeSixteenBit)
+TEST(ReadWav, ADamagedOrForeignFileIsRefused)
 {
-    const std::vector<std::uint8_t> bytes{0x80, 0x00, 0xC0};
-    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_U8, 1, 22050), 1, 22050);
-    ASSERT_TRUE(clip);
-    ASSERT_EQ(clip->size(), 3u);
-    EXPECT_EQ((*clip)[0], 0);
-    EXPECT_LT((*clip)[1], -32000);
-    EXPECT_GT((*clip)[2], 16000);
-}
-
-TEST(ConvertClip, AFasterDeviceGetsTheSameLengthInTime)
-{
-    Samples tone(2205);  // 100 ms
-    for (std::size_t i = 0; i < tone.size(); ++i)
-        tone[i] = static_cast<std::int16_t>(i % 2 ? 8000 : -8000);
-    const std::vector<std::uint8_t> bytes = Bytes(tone);
-    const auto clip = ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 1, 22050), 2, 48000);
-    ASSERT_TRUE(clip);
-    EXPECT_EQ(clip->size() % 2, 0u) << "whole frames";
-    EXPECT_NEAR(static_cast<double>(clip->size() / 2), 4800.0, 48.0);
-}
-
-TEST(ConvertClip, AFormatSdlDoesNotKnowIsRefused)
-{
-    const std::vector<std::uint8_t> bytes{1, 2, 3, 4};
-    EXPECT_FALSE(ConvertClip(bytes, WavFormat(0x1234, 1, 22050), 1, 22050));
-    EXPECT_FALSE(ConvertClip(bytes, WavFormat(AUDIO_S16SYS, 0, 22050), 1, 22050));
+    std::string why;
+    EXPECT_EQ(ReadWav(Wav(1, 16, 6, {1, 2, 3}), 22050, why), (Samples{1, 2, 3})) << why;
+    for (const auto& [file, damage] :
+         {std::pair{Wav(1, 16, 8, {1, 2, 3}), "data shorter than its header says"},
+          {Wav(1, 16, 0, {}), "no samples"},
+          {Wav(1, 16, 5, {1, 2, 3}), "half a sample"},
+          {Wav(3, 32, 4, {1, 2}), "floating point"},
+          {Wav(1, 24, 6, {1, 2, 3}), "24 bits"},
+          {std::vector<std::uint8_t>(20, 'R'), "not a WAVE file"}}) {
+        EXPECT_FALSE(ReadWav(file, 22050, why)) << damage;
+    }
 }
 
 }  // namespace

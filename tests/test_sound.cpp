@@ -1,7 +1,7 @@
 // The eleven effects on the real device layer: SDL's dummy driver plays in
 // real time without a sound card, and an unknown driver stands for a
 // machine with no output.
-#include "sound/SdlSound.h"
+#include "sound/DeviceSound.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using sound::DeviceSound;
 using sound::LoadResult;
-using sound::SdlSound;
 using sound::Sound;
 
 namespace {
@@ -52,14 +52,14 @@ fs::path CopyOfAudio(const char* without = nullptr)
 TEST(Sound, LoadsAllElevenEffectsOnTheDummyDriver)
 {
     ScopedDriver dummy("dummy");
-    SdlSound sounds(GORVAK_AUDIO_DIR);
+    DeviceSound sounds(GORVAK_AUDIO_DIR);
     EXPECT_EQ(sounds.LoadSounds(), LoadResult::Loaded) << sounds.LastError();
 }
 
 TEST(Sound, NoOutputDeviceIsReportedAsADeviceFailure)
 {
     ScopedDriver none("no-such-driver");
-    SdlSound sounds(GORVAK_AUDIO_DIR);
+    DeviceSound sounds(GORVAK_AUDIO_DIR);
     EXPECT_EQ(sounds.LoadSounds(), LoadResult::DeviceFailed);
     sounds.PlaySoundEffect(Sound::sndWalk, true, false);  // harmless after a failure
 }
@@ -68,7 +68,7 @@ TEST(Sound, AMissingFileIsReportedAtTheFirstFailureInLoadOrder)
 {
     ScopedDriver dummy("dummy");
     const fs::path folder = CopyOfAudio("Shop.wav");
-    SdlSound sounds(folder);
+    DeviceSound sounds(folder);
     EXPECT_EQ(sounds.LoadSounds(), LoadResult::FileMissing);
     EXPECT_NE(sounds.LastError().find("Shop.wav"), std::string::npos) << sounds.LastError();
     fs::remove_all(folder);
@@ -81,7 +81,7 @@ TEST(Sound, ACorruptFileCountsAsMissing)
     {
         std::ofstream(folder / "Walk.wav") << "not a sound";
     }
-    SdlSound sounds(folder);
+    DeviceSound sounds(folder);
     EXPECT_EQ(sounds.LoadSounds(), LoadResult::FileMissing);
     fs::remove_all(folder);
 }
@@ -102,7 +102,7 @@ bool WaitFor(Condition condition)
 TEST(Sound, DifferentEffectsReachTheDeviceTogether)
 {
     ScopedDriver dummy("dummy");
-    SdlSound sounds(GORVAK_AUDIO_DIR);
+    DeviceSound sounds(GORVAK_AUDIO_DIR);
     ASSERT_EQ(sounds.LoadSounds(), LoadResult::Loaded);
     // Looping, so neither can end before it is looked at.
     sounds.PlaySoundEffect(Sound::sndGorvak, false, true);
@@ -118,7 +118,7 @@ TEST(Sound, DifferentEffectsReachTheDeviceTogether)
 TEST(Sound, PlayingASoundingEffectWithoutStopFirstLetsItGoOn)
 {
     ScopedDriver dummy("dummy");
-    SdlSound sounds(GORVAK_AUDIO_DIR);
+    DeviceSound sounds(GORVAK_AUDIO_DIR);
     ASSERT_EQ(sounds.LoadSounds(), LoadResult::Loaded);
     sounds.PlaySoundEffect(Sound::sndDice, false, true);  // 1874 frames, looping
     ASSERT_TRUE(WaitFor([&] { return sounds.FramesMixed(Sound::sndDice) > 4000; }))
@@ -131,7 +131,7 @@ TEST(Sound, PlayingASoundingEffectWithoutStopFirstLetsItGoOn)
 TEST(Sound, AnEffectThatEndedFallsSilentAndPlaysAgain)
 {
     ScopedDriver dummy("dummy");
-    SdlSound sounds(GORVAK_AUDIO_DIR);
+    DeviceSound sounds(GORVAK_AUDIO_DIR);
     ASSERT_EQ(sounds.LoadSounds(), LoadResult::Loaded);
     sounds.PlaySoundEffect(Sound::sndDice, false, false);
     ASSERT_TRUE(WaitFor([&] { return !sounds.IsPlaying(Sound::sndDice); }));
@@ -145,14 +145,14 @@ TEST(Sound, LoadingOnItsOwnThreadGivesTheSameAnswers)
 {
     ScopedDriver dummy("dummy");
     {
-        SdlSound sounds(GORVAK_AUDIO_DIR);
+        DeviceSound sounds(GORVAK_AUDIO_DIR);
         sounds.StartLoading();
         EXPECT_EQ(sounds.LoadSounds(), LoadResult::Loaded) << sounds.LastError();
         EXPECT_EQ(sounds.LoadSounds(), LoadResult::Loaded) << "asked again, the same";
     }
     {
         const fs::path folder = CopyOfAudio("Teleport.wav");
-        SdlSound sounds(folder);
+        DeviceSound sounds(folder);
         sounds.StartLoading();
         EXPECT_EQ(sounds.LoadSounds(), LoadResult::FileMissing);
         EXPECT_NE(sounds.LastError().find("Teleport.wav"), std::string::npos) << sounds.LastError();
@@ -160,7 +160,7 @@ TEST(Sound, LoadingOnItsOwnThreadGivesTheSameAnswers)
     }
     {
         ScopedDriver none("no-such-driver");
-        SdlSound sounds(GORVAK_AUDIO_DIR);
+        DeviceSound sounds(GORVAK_AUDIO_DIR);
         sounds.StartLoading();
         EXPECT_EQ(sounds.LoadSounds(), LoadResult::DeviceFailed);
     }
@@ -173,7 +173,7 @@ TEST(Sound, EndsCleanlyWhileStillLoading)
 {
     ScopedDriver dummy("dummy");
     {
-        SdlSound sounds(GORVAK_AUDIO_DIR);
+        DeviceSound sounds(GORVAK_AUDIO_DIR);
         sounds.StartLoading();
         sounds.PlaySoundEffect(Sound::sndWalk, true, false);
         ASSERT_EQ(sounds.LoadSounds(), LoadResult::Loaded);
@@ -181,10 +181,10 @@ TEST(Sound, EndsCleanlyWhileStillLoading)
         EXPECT_EQ(sounds.FramesMixed(Sound::sndWalk), 0);
     }
     {
-        SdlSound ended(GORVAK_AUDIO_DIR);
+        DeviceSound ended(GORVAK_AUDIO_DIR);
         ended.StartLoading();
     }
-    SdlSound next(GORVAK_AUDIO_DIR);
+    DeviceSound next(GORVAK_AUDIO_DIR);
     EXPECT_EQ(next.LoadSounds(), LoadResult::Loaded) << next.LastError();
 }
 
@@ -193,7 +193,7 @@ TEST(Sound, TheFirstMissingFileInLoadOrderIsTheOneReported)
     ScopedDriver dummy("dummy");
     const fs::path folder = CopyOfAudio("CheckStats.wav");
     fs::remove(folder / "Dice.wav");
-    SdlSound sounds(folder);
+    DeviceSound sounds(folder);
     EXPECT_EQ(sounds.LoadSounds(), LoadResult::FileMissing);
     EXPECT_NE(sounds.LastError().find("Dice.wav"), std::string::npos) << sounds.LastError();
     EXPECT_FALSE(sounds.IsPlaying(Sound::sndWalk));

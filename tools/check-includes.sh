@@ -63,7 +63,7 @@ for path, includes in sorted(files.items()):
     for kind, inc in includes:
         if u == "state" or u.startswith("rules:"):
             bad = (kind == "<" and re.match(r"(Q|SDL)", inc)) or \
-                  inc.startswith(("ui/qt/", "ui/fake/", "app/", "sound/Sdl", "sound/Fake")) or \
+                  inc.startswith(("ui/qt/", "ui/fake/", "app/", "sound/Device", "sound/Fake")) or \
                   is_window(inc)
             if bad:
                 faults.append(f"{path}: a rules file includes {inc}")
