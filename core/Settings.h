@@ -5,6 +5,8 @@
 // it does not speak) gives that setting's default without touching the rest.
 #pragma once
 
+#include "ui/Zoom.h"
+
 #include <functional>
 #include <map>
 #include <span>
@@ -12,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr int LargestZoom = 4;
+inline constexpr int LargestZoom = ui::zoom::LargestFactor;
 
 struct Settings {
     int zoom = 1;  // whole multiples of the windows' design size

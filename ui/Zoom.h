@@ -9,6 +9,9 @@
 
 namespace ui::zoom {
 
+// 4x of the design's 640 x 481 already fills a 4K screen.
+inline constexpr int LargestFactor = 4;
+
 struct Size {
     int width = 0;
     int height = 0;

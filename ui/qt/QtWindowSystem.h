@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/WindowSystem.h"
+#include "ui/Zoom.h"
 #include "ui/qt/QtPictures.h"
 
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class QEventLoop;
+class QScreen;
 
 namespace ui {
 
@@ -34,11 +36,20 @@ public:
     void Quit(int exitStatus) override;
     bool IsQuitting() const override { return quitting_; }
     int ExitStatus() const override { return exitStatus_; }
-    void SetZoom(int zoom) override { zoom_ = zoom; }
+    void SetZoom(int zoom) override;
     int Zoom() const override { return zoom_; }
-    int LargestZoom() const override { return 1; }
-    void SetFullScreen(bool on) override { fullScreen_ = on; }
+    int LargestZoom() const override;
+    void SetFullScreen(bool on) override;
     bool IsFullScreen() const override { return fullScreen_; }
+
+    // How a window draws its picture now: the factor, and where the picture
+    // starts inside it (off the corner only for the main window full screen).
+    zoom::Placement PlacementOf(const QtForm& form) const;
+    // Where the main window's picture starts on the screen: the game places
+    // its other windows relative to it.
+    QPoint Anchor() const;
+    // Where windows are kept on the screen.
+    QRect ScreenRoom() const;
 
     // Every call from Qt into the game goes through here: a game ending
     // stops at it, and nothing else the game throws reaches Qt.
@@ -63,6 +74,10 @@ private:
         QtForm* waitingFor;
     };
     QWidget* OwnerWidget(Form* owner) const;
+    QScreen* Screen() const;
+    // Every loaded window laid out again after `change`, the others keeping
+    // their places over the main window's picture.
+    void Relayout(const std::function<void()>& change);
 
     const QtPictures& pictures_;
     SystemTexts texts_;
