@@ -44,6 +44,7 @@ public:
 private:
     QWidget* Control(std::string_view name) const;
     void PrepareShow(Form* owner, Qt::WindowModality modality);
+    void BringForward();
     QPoint Cascaded(QPoint at) const;
 
     FormLayout layout_;
