@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils xdotool imagemagick python3 python3-xlib gdb
+    mutter dbus-x11 kwin-x11 kwin-style-breeze
     pulseaudio pulseaudio-utils stress-ng
     desktop-file-utils appstream shared-mime-info libglib2.0-bin
     dpkg-dev lintian file

@@ -6,7 +6,8 @@
 #               tests
 #   fuzz        a time-bounded libFuzzer run over the dungeon reader (clang)
 #   release     the optimised game a player gets, asset drift (the generator
-#               uses its dungeon tool), its Debian package
+#               uses its dungeon tool), its Debian package, the real-window
+#               acceptance tests under GNOME's and KDE's window managers
 # The fuzz and release stages build and run beside the sanitizer build's
 # tests, which mostly wait on their X servers; niced, they leave the tests the
 # CPU they need. Ends with each stage's time and one "N passed, M failed" line.
@@ -165,6 +166,18 @@ stage_release() {
     local version
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-release/CMakeCache.txt)
     run package tests/package/run.sh build-release "$version"
+    # Both at once, each on its own X server, where they mostly wait; niced,
+    # they leave the sanitizer tests the CPU they need.
+    local wm pid pids=() status=0
+    for wm in mutter kwin; do
+        mkdir -p "build-release/$wm"
+        (cd "build-release/$wm" &&
+            GORVAK_TEST_WM=$wm run "$wm" nice ../../tests/acceptance/run.sh ../gorvak >/dev/null) &
+        pids+=($!)
+    done
+    for pid in "${pids[@]}"; do wait "$pid" || status=1; done
+    for wm in mutter kwin; do sed "s/^/$wm: /" "$logs/$wm"; done
+    return "$status"
 }
 
 stage setup

@@ -27,7 +27,7 @@ game_pid=""
 xvfb_pid=""
 cleanup() {
     if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; wait "$game_pid" 2>/dev/null; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    stop_xvfb
     rm -rf "$scratch"
 }
 trap cleanup EXIT

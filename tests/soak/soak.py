@@ -113,6 +113,8 @@ class Screen:
         self.NET_WM_PING = atom("_NET_WM_PING")
         self.NET_WM_PID = atom("_NET_WM_PID")
         self.pids = {}  # window -> owner; X reuses ids, so per game
+        self.wm_own = set()
+        self.wm_own = {w.id for w in self.any_viewable()}
         # Qt answers a ping by sending it back to the root window, to whoever
         # listens there for structure changes: that is the probe.
         self.probe = xdisplay.Display()
@@ -137,26 +139,37 @@ class Screen:
             return out
         for w in children:
             try:
-                if w.get_attributes().map_state != X.IsViewable:
-                    continue
-                owner = self.pids.get(w.id)
-                if owner is None:
-                    prop = w.get_full_property(self.NET_WM_PID, Xatom.CARDINAL)
-                    owner = prop.value[0] if prop and len(prop.value) else 0
-                    if owner:
-                        self.pids[w.id] = owner
-                if owner != pid:
+                w = self.client(w, pid)
+                if w is None:
                     continue
                 g = w.get_geometry()
+                at = self.root.translate_coords(w, 0, 0)
             except xerror.XError:
                 continue
-            out.append(Win(w, g.x, g.y, g.width, g.height))
+            out.append(Win(w, at.x, at.y, g.width, g.height))
         return out
 
+    def client(self, w, pid, depth=3):
+        """w, or the window pid made inside it: a window manager's frame."""
+        if w.get_attributes().map_state != X.IsViewable:
+            return None
+        owner = self.pids.get(w.id)
+        if owner is None:
+            prop = w.get_full_property(self.NET_WM_PID, Xatom.CARDINAL)
+            owner = prop.value[0] if prop and len(prop.value) else 0
+            if owner:
+                self.pids[w.id] = owner
+        if owner == pid:
+            return w
+        inner = w.query_tree().children if depth and not owner else []
+        return next(filter(None, (self.client(c, pid, depth - 1) for c in inner)), None)
+
     def any_viewable(self):
+        """Windows a player could see, but the window manager's own."""
         try:
-            return [w for w in self.root.query_tree().children
-                    if w.get_attributes().map_state == X.IsViewable]
+            return [w for w in self.root.query_tree().children if w.id not in self.wm_own and
+                    w.get_attributes().map_state == X.IsViewable and
+                    w.get_attributes().win_class == X.InputOutput]
         except xerror.XError:
             return []
 
@@ -202,8 +215,9 @@ class Screen:
         self.d.sync()
 
     def shot(self, win):
-        """The window's pixels as on screen: (w, h, BGRX bytes)."""
-        img = self.root.get_image(win.x, win.y, win.w, win.h, X.ZPixmap, 0xFFFFFFFF)
+        """The window's pixels as on screen, or its own under a compositing
+        window manager: BGRX bytes."""
+        img = win.win.get_image(0, 0, win.w, win.h, X.ZPixmap, 0xFFFFFFFF)
         return img.data
 
     def ping(self, win, serial):

@@ -2,8 +2,8 @@
 
 # start_xvfb SCRATCH: starts a private X server that never resets (a reset
 # between clients makes the next connection fail) on a display it picks
-# itself; sets xvfb_pid and exports DISPLAY. Returns 1, with the server's
-# last words on stderr, when it does not start.
+# itself, with start_wm's window manager; sets xvfb_pid and exports DISPLAY.
+# Returns 1, with the last words of what failed on stderr, when it fails.
 start_xvfb() {
     local scratch=$1 display
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
@@ -20,6 +20,43 @@ start_xvfb() {
         return 1
     fi
     export DISPLAY=":$display"
+    start_wm "$scratch"
+}
+
+# start_wm SCRATCH: runs the window manager GORVAK_TEST_WM names (mutter,
+# kwin, xfwm4, openbox...; none when unset) on $DISPLAY with a home of its
+# own, and waits until it manages the screen; sets wm_pid.
+start_wm() {
+    local log=$1/wm.log home=$1/wm wm=${GORVAK_TEST_WM:-} check
+    wm_pid=""
+    case $wm in
+    "") return 0 ;;
+    mutter) set -- dbus-launch --exit-with-session mutter --x11 --replace ;;
+    kwin) set -- dbus-launch --exit-with-session kwin_x11 --replace ;;
+    xfwm4) set -- xfwm4 --compositor=off ;;
+    *) set -- "$wm" ;;
+    esac
+    mkdir -p -m 0700 "$home/runtime"
+    # KWin would composite in software GL here, slowly.
+    (cd "$home" && HOME=$home XDG_RUNTIME_DIR=$home/runtime GSETTINGS_BACKEND=memory \
+        QT_QPA_PLATFORM=xcb KWIN_COMPOSE=N exec "$@") >"$log" 2>&1 &
+    wm_pid=$!
+    # It manages the screen once the root names a check window naming itself.
+    for _ in $(seq 300); do
+        check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*# //p')
+        [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null |
+            grep -q "# $check\$" && return 0
+        kill -0 "$wm_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    echo "$wm did not take the screen: $(tail -n 3 "$log")" >&2
+    return 1
+}
+
+# stop_xvfb: ends the window manager and the server start_xvfb started.
+stop_xvfb() {
+    if [ -n "${wm_pid:-}" ]; then kill "$wm_pid" 2>/dev/null; wait "$wm_pid" 2>/dev/null; fi
+    if [ -n "${xvfb_pid:-}" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
 }
 
 # await_exit PID [TENTHS]: waits up to TENTHS tenths of a second (100) for
@@ -62,7 +99,7 @@ game_session() {
 }
 _end_game_session() {
     if [ -n "$driver_pid" ]; then kill "$driver_pid" 2>/dev/null; wait "$driver_pid" 2>/dev/null; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    stop_xvfb
     rm -rf "$scratch"
 }
 

@@ -43,13 +43,16 @@ std::optional<Command> CommandOf(int key, Qt::KeyboardModifiers held)
     }
 }
 
-constexpr Qt::WindowFlags kFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
 }  // namespace
 
+Qt::WindowFlags FormWidget::WindowFlags(bool owned)
+{
+    return (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
 FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
-    : QWidget(nullptr, kFlags),
+    : QWidget(nullptr, WindowFlags(false)),
       form_(form),
       design_(layout.clientWidth, layout.clientHeight)
 {
@@ -309,6 +312,14 @@ void FormWidget::ControlReturning(QWidget* control)
     if (!control->isEnabled() || !control->isVisibleTo(this)) return;
     focusReturnsTo_.clear();
     if (focusWidget() == this || focusWidget() == nullptr) control->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWidget::changeEvent(QEvent* event)
+{
+    // Clicked or given the focus by the window manager: now the front one.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        form_.system().CameForward(form_);
+    QWidget::changeEvent(event);
 }
 
 void FormWidget::closeEvent(QCloseEvent* event)

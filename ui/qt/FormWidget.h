@@ -23,6 +23,15 @@ class FormWidget final : public QWidget {
 public:
     FormWidget(const FormLayout& layout, QtForm& form);
 
+    // A window with an owner is a dialog transient for the owner's window,
+    // so window managers keep it above that window and place it with it.
+    // One without is a normal top-level window: the main window and the
+    // town's departments. (A parentless dialog would be transient for Qt's
+    // hidden group leader instead, which window managers stack by rules of
+    // their own: mutter and KWin put a department opened from the hub
+    // behind the main window.)
+    static Qt::WindowFlags WindowFlags(bool owned);
+
     struct Shape {
         QRect box;
         QColor color;
@@ -49,6 +58,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

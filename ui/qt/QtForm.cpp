@@ -55,7 +55,9 @@ void QtForm::Unload()
     left_ = Left();
     top_ = Top();
     widget_.clear();
+    const bool active = widget->isActiveWindow();
     widget->hide();
+    if (active) system_.HandOnFocus(*widget);
     // Later: the widget may be in the middle of delivering the very click
     // that closes it.
     widget->deleteLater();
@@ -157,10 +159,10 @@ void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
     if (widget_->isVisible()) return;
     auto* ownerForm = dynamic_cast<QtForm*>(owner);
     QWidget* ownerWidget = ownerForm != nullptr ? ownerForm->widget() : nullptr;
-    if (widget_->parentWidget() != ownerWidget) {
+    const Qt::WindowFlags flags = FormWidget::WindowFlags(ownerWidget != nullptr);
+    if (widget_->parentWidget() != ownerWidget || widget_->windowFlags() != flags) {
         const QPoint at = widget_->pos();
-        // A parented dialog stays above its owner's window.
-        widget_->setParent(ownerWidget, widget_->windowFlags());
+        widget_->setParent(ownerWidget, flags);
         widget_->move(at);
     }
     widget_->setWindowModality(modality);
@@ -209,18 +211,27 @@ QPoint QtForm::Cascaded(QPoint at) const
 void QtForm::ShowModeless(Form* owner)
 {
     PrepareShow(owner, Qt::NonModal);
-    widget_->show();
-    widget_->raise();
+    BringForward();
 }
 
 void QtForm::ShowModal(Form* owner)
 {
     if (system_.IsQuitting()) throw ProgramEnding{};
     PrepareShow(owner, Qt::ApplicationModal);
+    BringForward();
+    system_.RunUntilUnloaded(*this);
+}
+
+// Every window the game shows is what the player looks at next: on top,
+// with the keyboard. Qt stamps the request with the time of the input
+// being handled, the click that asked for the window, which is what lets
+// a window manager's focus-stealing prevention grant it.
+void QtForm::BringForward()
+{
     widget_->show();
     widget_->raise();
     widget_->activateWindow();
-    system_.RunUntilUnloaded(*this);
+    system_.CameForward(*this);
 }
 
 QWidget* QtForm::Control(std::string_view name) const

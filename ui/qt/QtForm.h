@@ -50,6 +50,7 @@ public:
 private:
     QWidget* Control(std::string_view name) const;
     void PrepareShow(Form* owner, Qt::WindowModality modality);
+    void BringForward();
     QPoint Cascaded(QPoint at) const;
     bool IsMain() const;
     qreal SurfaceScale() const;

@@ -53,7 +53,29 @@ QWidget* QtWindowSystem::MainWidget() const
 
 void QtWindowSystem::Register(QtForm* form) { forms_.push_back(form); }
 
-void QtWindowSystem::Unregister(QtForm* form) { std::erase(forms_, form); }
+void QtWindowSystem::Unregister(QtForm* form)
+{
+    std::erase(forms_, form);
+    std::erase(front_, form);
+}
+
+void QtWindowSystem::CameForward(QtForm& form)
+{
+    std::erase(front_, &form);
+    front_.push_back(&form);
+}
+
+void QtWindowSystem::HandOnFocus(const QWidget& closed)
+{
+    if (quitting_) return;
+    for (auto it = front_.rbegin(); it != front_.rend(); ++it) {
+        QWidget* widget = (*it)->widget();
+        if (widget == nullptr || widget == &closed || !widget->isVisible()) continue;
+        widget->raise();
+        widget->activateWindow();
+        return;
+    }
+}
 
 QWidget* QtWindowSystem::OwnerWidget(Form* owner) const
 {
@@ -162,10 +184,13 @@ void QtWindowSystem::MessageBox(std::string_view text, Form* owner)
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();
+    box.raise();
+    box.activateWindow();
     loops_.push_back({&loop, nullptr});
     loop.exec();
     std::erase_if(loops_, [&loop](const Loop& l) { return l.loop == &loop; });
     if (quitting_) throw ProgramEnding{};
+    HandOnFocus(box);
 }
 
 void QtWindowSystem::Wait(double seconds)

@@ -68,6 +68,13 @@ public:
     void Register(QtForm* form);
     void Unregister(QtForm* form);
 
+    // The window shown or activated last is the front one.
+    void CameForward(QtForm& form);
+    // A window that held the keyboard has closed: it goes to the front one
+    // of the game's windows still open, which another window shown in the
+    // same step (a department opened from the hub) has just become.
+    void HandOnFocus(const QWidget& closed);
+
 private:
     struct Loop {
         QEventLoop* loop;
@@ -83,6 +90,7 @@ private:
     SystemTexts texts_;
     std::vector<Loop> loops_;
     std::vector<QtForm*> forms_;
+    std::vector<QtForm*> front_;  // the last one is in front
     bool quitting_ = false;
     int exitStatus_ = 0;
     int zoom_ = 1;
