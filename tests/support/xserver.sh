@@ -6,7 +6,7 @@
 # Returns 1, with the last words of what failed on stderr, when it fails.
 start_xvfb() {
     local scratch=$1 display
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$scratch/display" \
         >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do

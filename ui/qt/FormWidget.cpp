@@ -45,10 +45,13 @@ std::optional<Command> CommandOf(int key, Qt::KeyboardModifiers held)
 
 }  // namespace
 
-Qt::WindowFlags FormWidget::WindowFlags(bool owned)
+Qt::WindowFlags FormWidget::WindowFlags(bool owned, bool fullScreen)
 {
+    // KWin will not fill the screen with a window of a fixed size.
+    const Qt::WindowFlags size =
+        fullScreen ? Qt::WindowMaximizeButtonHint : Qt::MSWindowsFixedSizeDialogHint;
     return (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+        Qt::WindowCloseButtonHint | size;
 }
 
 FormWidget::FormWidget(const FormLayout& layout, QtForm& form)

@@ -134,9 +134,15 @@ void QtForm::ApplyLook()
         top_ = widget_->y();
     }
     if (full != widget_->isFullScreen()) {
+        const bool shown = widget_->isVisible();
         if (full) {
+            // Before the flags, which say whether the window can be resized.
             widget_->setMinimumSize(0, 0);
             widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        // New flags hide the window.
+        widget_->setWindowFlags(FormWidget::WindowFlags(widget_->parentWidget() != nullptr, full));
+        if (full) {
             widget_->setWindowState(widget_->windowState() | Qt::WindowFullScreen);
             // Without a window manager nothing else makes it the screen's size;
             // once the change of state has gone through, or Qt undoes it.
@@ -146,6 +152,10 @@ void QtForm::ApplyLook()
             });
         } else {
             widget_->setWindowState(widget_->windowState() & ~Qt::WindowFullScreen);
+        }
+        if (shown) {
+            widget_->show();
+            widget_->activateWindow();
         }
     }
     widget_->Lay(system_.PlacementOf(*this));
@@ -159,7 +169,8 @@ void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
     if (widget_->isVisible()) return;
     auto* ownerForm = dynamic_cast<QtForm*>(owner);
     QWidget* ownerWidget = ownerForm != nullptr ? ownerForm->widget() : nullptr;
-    const Qt::WindowFlags flags = FormWidget::WindowFlags(ownerWidget != nullptr);
+    const Qt::WindowFlags flags =
+        FormWidget::WindowFlags(ownerWidget != nullptr, IsMain() && system_.IsFullScreen());
     if (widget_->parentWidget() != ownerWidget || widget_->windowFlags() != flags) {
         const QPoint at = widget_->pos();
         widget_->setParent(ownerWidget, flags);
