@@ -277,7 +277,7 @@ void QtForm::SetVisible(ControlName control, bool visible)
         if (visible) widget_->ControlReturning(w);
     } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
         it->second.visible = visible;
-        widget_->update();
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
     }
 }
 
@@ -295,8 +295,11 @@ void QtForm::MoveControl(ControlName control, int left, int top)
     if (Control(control.str()) != nullptr) {
         widget_->SetPlace(std::string(control.str()), QPoint(left, top), std::nullopt);
     } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
+        // Only where it was and where it is: at 4x the whole window is
+        // most of a frame's time.
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
         it->second.box.moveTo(left, top);
-        widget_->update();
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
     }
 }
 
