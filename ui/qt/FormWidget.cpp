@@ -45,13 +45,10 @@ std::optional<Command> CommandOf(int key, Qt::KeyboardModifiers held)
 
 }  // namespace
 
-Qt::WindowFlags FormWidget::WindowFlags(bool owned, bool fullScreen)
+Qt::WindowFlags FormWidget::WindowFlags(bool owned)
 {
-    // KWin will not fill the screen with a window of a fixed size.
-    const Qt::WindowFlags size =
-        fullScreen ? Qt::WindowMaximizeButtonHint : Qt::MSWindowsFixedSizeDialogHint;
     return (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-        Qt::WindowCloseButtonHint | size;
+        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
 
 FormWidget::FormWidget(const FormLayout& layout, QtForm& form)

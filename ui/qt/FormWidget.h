@@ -30,7 +30,7 @@ public:
     // hidden group leader instead, which window managers stack by rules of
     // their own: mutter and KWin put a department opened from the hub
     // behind the main window.)
-    static Qt::WindowFlags WindowFlags(bool owned, bool fullScreen = false);
+    static Qt::WindowFlags WindowFlags(bool owned);
 
     struct Shape {
         QRect box;

@@ -134,28 +134,24 @@ void QtForm::ApplyLook()
         top_ = widget_->y();
     }
     if (full != widget_->isFullScreen()) {
-        const bool shown = widget_->isVisible();
         if (full) {
-            // Before the flags, which say whether the window can be resized.
+            // A window manager that frames the window fills the screen with
+            // it, and would take a size asked for meanwhile as a resize of a
+            // normal window; without one, nothing else does.
+            const bool managed =
+                widget_->isVisible() && widget_->frameGeometry() != widget_->geometry();
             widget_->setMinimumSize(0, 0);
             widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        }
-        // New flags hide the window.
-        widget_->setWindowFlags(FormWidget::WindowFlags(widget_->parentWidget() != nullptr, full));
-        if (full) {
             widget_->setWindowState(widget_->windowState() | Qt::WindowFullScreen);
-            // Without a window manager nothing else makes it the screen's size;
-            // once the change of state has gone through, or Qt undoes it.
-            QTimer::singleShot(0, widget_, [widget = widget_] {
-                if (widget && widget->isFullScreen() && widget->screen() != nullptr)
-                    widget->setGeometry(widget->screen()->geometry());
-            });
+            // Once the change of state has gone through, or Qt undoes it.
+            if (!managed) {
+                QTimer::singleShot(0, widget_, [widget = widget_] {
+                    if (widget && widget->isFullScreen() && widget->screen() != nullptr)
+                        widget->setGeometry(widget->screen()->geometry());
+                });
+            }
         } else {
             widget_->setWindowState(widget_->windowState() & ~Qt::WindowFullScreen);
-        }
-        if (shown) {
-            widget_->show();
-            widget_->activateWindow();
         }
     }
     widget_->Lay(system_.PlacementOf(*this));
@@ -169,8 +165,7 @@ void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
     if (widget_->isVisible()) return;
     auto* ownerForm = dynamic_cast<QtForm*>(owner);
     QWidget* ownerWidget = ownerForm != nullptr ? ownerForm->widget() : nullptr;
-    const Qt::WindowFlags flags =
-        FormWidget::WindowFlags(ownerWidget != nullptr, IsMain() && system_.IsFullScreen());
+    const Qt::WindowFlags flags = FormWidget::WindowFlags(ownerWidget != nullptr);
     if (widget_->parentWidget() != ownerWidget || widget_->windowFlags() != flags) {
         const QPoint at = widget_->pos();
         widget_->setParent(ownerWidget, flags);
