@@ -1,6 +1,7 @@
 #include "app/RunGame.h"
 
 #include "app/DataFolder.h"
+#include "app/Language.h"
 #include "app/SettingsFile.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
@@ -22,12 +23,26 @@
 #include <cstdio>
 
 int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow,
-            const std::string& dungeon)
+            const std::string& dungeon, const std::string& languageAsked)
 {
+    const QDir home(QString::fromStdString(GameDataFolder().string()));
+    GameLanguage language(home.filePath(QStringLiteral("fonts")));
     // One small file, read before anything is drawn: the main window opens
-    // at the player's size.
+    // at the player's size, in the player's language unless --lang names one.
     const SettingsFile settingsFile;
-    const Settings settings = ReadSettings(settingsFile.Read(), {});
+    std::vector<std::string> spoken;
+    for (const texts::Language& l : language.Languages()) spoken.push_back(l.code);
+    const Settings settings = ReadSettings(settingsFile.Read(), spoken);
+    const std::string& asked = languageAsked.empty() ? settings.language : languageAsked;
+    const QString code =
+        asked.empty() ? language.FromDesktop() : language.Match(QString::fromStdString(asked));
+    if (code.isEmpty()) {
+        std::string codes;
+        for (const std::string& c : spoken) codes += (codes.empty() ? "" : ", ") + c;
+        std::fprintf(stderr, "gorvak: %s%s (%s).%s\n", texts::NoSuchLanguage.data(),
+                     languageAsked.c_str(), codes.c_str(), texts::SeeHelp.data());
+        return 2;
+    }
     QApplication app(argc, argv);
     // A quit signal ends start-up between its slow steps; from here on one
     // also ends a message box shown before the game's windows exist.
@@ -37,20 +52,21 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     // Not a display name: Qt would add it to every window title, the
     // message boxes' "Gorvak" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
-    const QDir home(QString::fromStdString(GameDataFolder().string()));
     // The sound device and files load beside the windows' set-up; Form_Load
     // waits for them before the main window shows.
     sound::DeviceSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
     sounds.StartLoading();
 
+    const bool fontLoaded = language.Use(code.toStdString());  // and its face
     ui::QtPictures pictures;
     QString missing;
-    const bool fontLoaded = ui::LoadGameFont(home.filePath(QStringLiteral("fonts")));
     if (!fontLoaded || !pictures.Load(home.filePath(QStringLiteral("pictures")), &missing)) {
         std::fprintf(stderr, "gorvak: cannot load %s\n",
                      fontLoaded ? qPrintable(missing) : "the bundled font");
-        QMessageBox::critical(nullptr, QString::fromUtf8(texts::MessageBoxCaption.data()),
-                              QString::fromUtf8(texts::PicturesMissing.data()));
+        const std::string_view caption = texts::MessageBoxCaption;
+        const std::string_view text = texts::PicturesMissing;
+        QMessageBox::critical(nullptr, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
+                              QString::fromUtf8(text.data(), qsizetype(text.size())));
         return ui::QuitSignalCaught() ? 0 : 1;
     }
     if (ui::QuitSignalCaught()) return 0;

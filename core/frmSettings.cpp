@@ -32,6 +32,21 @@ frmSettings::frmSettings(ui::WindowSystem& windows, sound::SoundEffects& sounds,
 {
 }
 
+namespace {
+
+// Traditional, Simplified, then the rest, as a player looks for them.
+std::vector<texts::Language> ButtonOrder(std::vector<texts::Language> languages)
+{
+    auto rank = [](const texts::Language& l) {
+        return l.code == "zh_HK" ? 0 : l.code == "zh_CN" ? 1 : 2;
+    };
+    std::stable_sort(languages.begin(), languages.end(),
+                     [&rank](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    return languages;
+}
+
+}  // namespace
+
 ui::FormLayout frmSettings::Layout(frmSettings* window)
 {
     using ui::Handler;
@@ -72,6 +87,12 @@ ui::FormLayout frmSettings::Layout(frmSettings* window)
                    &frmSettings::cmdVolumeDown_Click),
             button(cmdVolumeUp, texts::More, ButtonsLeft + 46, 124, 40,
                    &frmSettings::cmdVolumeUp_Click),
+            name(lblLanguage, texts::SettingsLanguage, 160),
+            button(cmdLanguage[0], "", ValueLeft, 160, 78, &frmSettings::cmdLanguage0_Click),
+            button(cmdLanguage[1], "", ValueLeft + 84, 160, 78, &frmSettings::cmdLanguage1_Click),
+            button(cmdLanguage[2], "", ValueLeft + 168, 160, 78, &frmSettings::cmdLanguage2_Click),
+            {lblLanguageNote, ControlKind::Label, Text(texts::LanguageNextStart), NameLeft, 194,
+             344, 22},
             keys(lblKeys, texts::KeysA, 28, 92),
             keys(lblKeyActions, texts::KeyActionsA, 120, 80),
             keys(lblKeys2, texts::KeysB, 208, 70),
@@ -124,6 +145,7 @@ void frmSettings::Command(ui::Command command)
 void frmSettings::Form_Load()
 {
     form_->Load();
+    languages_ = ButtonOrder(texts::Languages());
     ShowValues();
 }
 
@@ -131,13 +153,32 @@ void frmSettings::ShowValues()
 {
     const int zoom = windows_.Zoom();
     const bool full = windows_.IsFullScreen();
-    form_->SetText(lblZoomValue, Decimal(zoom) + Text(texts::ZoomTimes));
+    form_->SetText(lblZoomValue, texts::Fill(texts::ZoomTimes, {Decimal(zoom)}));
     form_->SetEnabled(cmdZoomOut, !full && zoom > 1);
     form_->SetEnabled(cmdZoomIn, !full && zoom < windows_.LargestZoom());
     form_->SetText(lblFullScreenValue, Text(full ? texts::FullScreenOn : texts::FullScreenOff));
     form_->SetText(lblVolumeValue, Decimal(settings_.volume) + "%");
     form_->SetEnabled(cmdVolumeDown, settings_.volume > 0);
     form_->SetEnabled(cmdVolumeUp, settings_.volume < 100);
+    const std::string inUse = texts::CurrentLanguage();
+    const std::string& chosen = settings_.language.empty() ? inUse : settings_.language;
+    for (std::size_t i = 0; i < cmdLanguage.size(); ++i) {
+        const bool shown = i < languages_.size();
+        form_->SetVisible(cmdLanguage[i], shown);
+        if (!shown) continue;
+        form_->SetText(cmdLanguage[i], languages_[i].name);
+        // The one chosen is the one not to be pressed.
+        form_->SetEnabled(cmdLanguage[i], languages_[i].code != chosen);
+    }
+    form_->SetVisible(lblLanguageNote, chosen != inUse);
+}
+
+void frmSettings::ChooseLanguage(std::size_t index)
+{
+    if (index >= languages_.size()) return;
+    Settings next = settings_;
+    next.language = languages_[index].code;
+    Change(next);
 }
 
 void frmSettings::cmdOK_Click() { form_->Unload(); }

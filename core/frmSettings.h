@@ -1,17 +1,20 @@
 // The player's screen and settings in a window of the game's own: how large
-// the game is drawn, full screen, the effects' volume and the language, each
-// taken into use the moment it changes, and the keys the game answers. F2
+// the game is drawn, full screen and the effects' volume, each taken into use
+// the moment it changes, the language for the next start, and the keys the
+// game answers. F2
 // opens it from any game window, and so does a click on the main window's
 // version line; it is modal, so a fight or a pause waits while it is open.
 #pragma once
 
 #include "core/Settings.h"
+#include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "ui/Form.h"
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace sound {
 class SoundEffects;
@@ -35,6 +38,11 @@ public:
     static constexpr ui::ControlName lblVolumeValue{"lblVolumeValue"};
     static constexpr ui::ControlName cmdVolumeDown{"cmdVolumeDown"};
     static constexpr ui::ControlName cmdVolumeUp{"cmdVolumeUp"};
+    static constexpr ui::ControlName lblLanguage{"lblLanguage"};
+    static constexpr std::array<ui::ControlName, 3> cmdLanguage = {ui::ControlName{"cmdLanguage0"},
+                                                                   ui::ControlName{"cmdLanguage1"},
+                                                                   ui::ControlName{"cmdLanguage2"}};
+    static constexpr ui::ControlName lblLanguageNote{"lblLanguageNote"};
     static constexpr ui::ControlName lblKeys{"lblKeys"};
     static constexpr ui::ControlName lblKeyActions{"lblKeyActions"};
     static constexpr ui::ControlName lblKeys2{"lblKeys2"};
@@ -60,15 +68,23 @@ public:
     void cmdFullScreen_Click();
     void cmdVolumeDown_Click();
     void cmdVolumeUp_Click();
+    // A language is chosen here and used from the next start: the windows'
+    // captions are set once, when they are built.
+    void cmdLanguage0_Click() { ChooseLanguage(0); }
+    void cmdLanguage1_Click() { ChooseLanguage(1); }
+    void cmdLanguage2_Click() { ChooseLanguage(2); }
 
 private:
     void Change(Settings next);
     void Zoom(int zoom);
     void ShowValues();
+    void ChooseLanguage(std::size_t index);
 
     ui::WindowSystem& windows_;
     sound::SoundEffects& sounds_;
     ui::Form& main_;
     std::unique_ptr<ui::Form> form_;
     Settings settings_;
+    // The languages the game speaks, as the buttons show them.
+    std::vector<texts::Language> languages_;
 };

@@ -38,8 +38,8 @@ struct Message {
     enum class Says { Nothing, Text, AttackGiven, HealthGiven, Advice };
     Says says = Says::Nothing;
     // The text; before the amount given, a blank line and "增加".
-    std::string_view text = {};
-    std::string_view suffix = {};  // after the amount given
+    texts::Text text{"", ""};
+    texts::Text suffix{"", ""};  // after the amount given
 };
 
 struct WareRow {
@@ -47,7 +47,7 @@ struct WareRow {
     Department department;
     int shelf;  // 0 the left one
     std::string_view button;  // the control's name
-    std::string_view caption;
+    texts::Text caption;
     Int16 price;
     Effect effect;
     Message message;

@@ -128,7 +128,7 @@ void FormWidget::LayControl(const std::string& name)
         label->setText(place.text);
         SetLabelPadding(*label, place.box, zoom);
         FitText(*label, place.text, true, zoom);  // labels wrap by themselves
-        SetLabelType(*label, place.text, zoom);
+        SetLabelType(*label, place.text);
     }
 }
 

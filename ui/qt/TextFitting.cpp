@@ -29,6 +29,10 @@ QString FitText(QWidget& control, const QString& text, bool label, int zoom)
     const int largest = font.pixelSize();
     for (int size = largest; size >= smallest; size -= zoom) {
         font.setPixelSize(size);
+        // Small type in a label is hinted to whole pixels, so dense
+        // characters keep their strokes apart; that makes its lines taller,
+        // so the fitting measures it so.
+        if (label && size <= 10 * zoom) font.setHintingPreference(QFont::PreferFullHinting);
         if (fits(font, ink)) {
             control.setFont(font);
             return text;
@@ -67,15 +71,11 @@ void SetLabelPadding(QLabel& label, const QRect& box, int zoom)
                              box.left() <= 0 ? 2 * zoom : 0, 0);
 }
 
-void SetLabelType(QLabel& label, const QString& text, int zoom)
+void SetLabelType(QLabel& label, const QString& text)
 {
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
-    QFont font = label.font();
-    if (font.pixelSize() <= 10 * zoom) {
-        font.setHintingPreference(QFont::PreferFullHinting);
-        label.setFont(font);
-    }
+    const QFont font = label.font();
     const QRect inside = label.contentsRect();
     const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
     const bool middle = need.height() < inside.height() && ink.size() == text.size();
