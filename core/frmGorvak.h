@@ -6,14 +6,12 @@
 //   core/frmGorvak.cpp                start-up, the main window's events and buttons
 //   dungeon/frmGorvakMap.cpp          a new game, the map drawing
 //   exploration/frmGorvakWalk.cpp     walking, the charm move and teleport
-//   exploration/frmGorvakRooms.cpp    room events, the pause, the serum
-//   exploration/frmDiscovery.cpp      ShowDiscovery; frmStatus.cpp cmdStatus_Click
-//   combat/frmBattle.cpp              dice and the duel; frmGorvakFights.cpp the rest
-//   town/frmShoppe.cpp                cmdShop_Click
+//   exploration/frmGorvakRooms.cpp    room events and ShowDiscovery, the pause, the serum
+//   combat/frmGorvakFights.cpp        a step's cost, the dice and the duel, the endings
+// The other windows reach it only through what their constructors take.
 #pragma once
 
 #include "core/Module1.h"
-#include "core/Pace.h"
 #include "dungeon/Grid.h"
 #include "dungeon/Rooms.h"
 #include "sound/Sound.h"
@@ -36,10 +34,11 @@ class WindowSystem;
 class frmStatus;
 class frmDiscovery;
 class frmBattle;
-class frmShoppe;
 class frmHealth;
 class frmMagic;
 class frmWeapons;
+class frmShoppe;
+class frmSettings;
 class frmHowToPlay;
 
 struct Services {
@@ -48,11 +47,6 @@ struct Services {
     ui::Random& random;
     sound::SoundEffects& sounds;
 };
-
-inline constexpr ui::Color EmptyCellGrey = ui::RGB(168, 168, 168);
-inline constexpr ui::Color MarkerYellow = ui::RGB(255, 255, 0);
-inline constexpr int TwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
 
 class frmGorvak {
 public:
@@ -83,8 +77,6 @@ public:
     bool Battling = false;
     Int16 GorvakRoom = 0;
     bool Shuffling = false;
-    // The player's choice for every pause of a skeleton encounter.
-    BattlePace Pace = BattlePace::AsDesigned;
     std::array<Int16, RoomCount> RoomType{};
     std::array<Int16, RoomCount> RoomItem{};
     std::string DungeonFile;
@@ -101,8 +93,10 @@ public:
     // A walking key is a click at the centre of the neighbouring cell.
     void Form_KeyDown(ui::Key key);
     bool Form_QueryUnload();
-    // The keys every window answers: F1 opens the how-to-play card.
+    // The keys every window answers: F1 opens the how-to-play card; the
+    // others are the screen's. The version line opens the settings.
     void Form_Command(ui::Command command);
+    void lblVersion_Click();
     void cmdShop_Click();
     void cmdSpell_Click();
     void cmdStatus_Click();
@@ -148,7 +142,9 @@ public:
     // A fight's notices (the encounter, the reward) keep to the battle pace.
     void ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound, double seconds = 2);
     void Delay(double amount);
-    void FightDelay(double amount) { Delay(FightPause(amount, Pace)); }
+    // A pause of a skeleton encounter, at the player's battle pace.
+    double FightPause(double amount) const;
+    void FightDelay(double amount) { Delay(FightPause(amount)); }
     void DrinkSerum();
     void ToggleButtons(bool Setting);
 
@@ -176,6 +172,7 @@ public:
     frmHealth& HealthWindow() { return *health_; }
     frmMagic& MagicWindow() { return *magic_; }
     frmWeapons& WeaponsWindow() { return *weapons_; }
+    frmSettings& SettingsWindow() { return *settings_; }
     frmHowToPlay& HowToPlayWindow() { return *howToPlay_; }
 
     Services& services() { return services_; }
@@ -195,6 +192,9 @@ public:
 private:
     void ShuffleRooms();
     void BlinkRoom(Int16 Room);
+    // What the statistics tell the player: a low value's sound and status
+    // window, or that the money is short.
+    void Tell(Module1::Notice notice);
 
     Services services_;
     std::string playedDungeon_;
@@ -203,9 +203,10 @@ private:
     std::unique_ptr<frmStatus> status_;
     std::unique_ptr<frmDiscovery> discovery_;
     std::unique_ptr<frmBattle> battle_;
-    std::unique_ptr<frmShoppe> shoppe_;
     std::unique_ptr<frmHealth> health_;
     std::unique_ptr<frmMagic> magic_;
     std::unique_ptr<frmWeapons> weapons_;
+    std::unique_ptr<frmShoppe> shoppe_;
+    std::unique_ptr<frmSettings> settings_;
     std::unique_ptr<frmHowToPlay> howToPlay_;
 };

@@ -2,8 +2,6 @@
 
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
-#include "core/frmGorvak.h"
-#include "ui/WindowSystem.h"
 
 #include <array>
 #include <string>
@@ -22,9 +20,9 @@ constexpr std::array<ui::ControlName, texts::CardParts.size()> kParts = {
 
 }  // namespace
 
-frmHowToPlay::frmHowToPlay(frmGorvak& main)
+frmHowToPlay::frmHowToPlay(ui::WindowSystem& windows, ui::Form& main)
     : main_(main),
-      form_(main.windows().CreateForm(Layout(this)))
+      form_(windows.CreateForm(Layout(this)))
 {
 }
 
@@ -47,8 +45,8 @@ void frmHowToPlay::Show()
 {
     if (form_->IsVisible()) return;
     form_->Load();
-    form_->Move(main_.form().Left(), main_.form().Top());
-    form_->ShowModal(&main_.form());
+    form_->Move(main_.Left(), main_.Top());
+    form_->ShowModal(&main_);
 }
 
 void frmHowToPlay::cmdOK_Click() { form_->Unload(); }

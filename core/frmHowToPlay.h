@@ -4,14 +4,14 @@
 #pragma once
 
 #include "ui/Form.h"
+#include "ui/WindowSystem.h"
 
 #include <memory>
 
-class frmGorvak;
-
 class frmHowToPlay {
 public:
-    explicit frmHowToPlay(frmGorvak& main);
+    // `main` owns the card, which opens over its corner.
+    frmHowToPlay(ui::WindowSystem& windows, ui::Form& main);
     static constexpr ui::ControlName lblTitle{"lblTitle"};
     static ui::FormLayout Layout(frmHowToPlay* window = nullptr);
 
@@ -22,6 +22,6 @@ public:
     void cmdOK_Click();
 
 private:
-    frmGorvak& main_;
+    ui::Form& main_;
     std::unique_ptr<ui::Form> form_;
 };

@@ -3,6 +3,7 @@
 #include "support/GameFixture.h"
 
 #include "core/Texts.h"
+#include "core/frmSettings.h"
 
 #include <algorithm>
 
@@ -227,8 +228,8 @@ TEST_F(DuelTest, AWonDuelTurnByTurn)
         EXPECT_EQ(BattleWindow().owner, &game->form());
         EXPECT_EQ(BattleWindow().Left(), Main().Left() + 100);
         EXPECT_EQ(BattleWindow().Top(), Main().Top() + 67);
-        EXPECT_FALSE(BattleWindow().IsEnabled("cmdOK"));
-        EXPECT_FALSE(Main().IsEnabled("cmdShop"));
+        EXPECT_FALSE(BattleWindow().IsEnabled(cmdOK));
+        EXPECT_FALSE(Main().IsEnabled(frmGorvak::cmdShop));
         const auto& printed = BattleWindow().fakeSurface().printed;
         ASSERT_EQ(printed.size(), 1U);
         EXPECT_EQ(printed[0].text, "攻擊力增加了 1");
@@ -236,9 +237,10 @@ TEST_F(DuelTest, AWonDuelTurnByTurn)
     });
     windows.At(Turn(start, 3) + 1.0, [&] {
         EXPECT_FALSE(game->Battling);
-        EXPECT_TRUE(BattleWindow().IsEnabled("cmdOK"));
+        EXPECT_TRUE(BattleWindow().IsEnabled(cmdOK));
         EXPECT_EQ(LastPainted(BattleWindow()), ui::imgSkeleton(3));
-        for (const char* b : {"cmdShop", "cmdSpell", "cmdStatus"}) EXPECT_TRUE(Main().IsEnabled(b));
+        for (ui::ControlName b : {frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus})
+            EXPECT_TRUE(Main().IsEnabled(b));
     });
 
     WalkTo(kSkeletonRoom);
@@ -336,43 +338,10 @@ TEST_F(DuelTest, ExhaustionEndsTheFightOnlyOnTheSkeletonsBlow)
     EXPECT_EQ(Stats().Health, 49);
     EXPECT_FALSE(game->Battling);
     // A lost fight ends like a won one before the caller takes over.
-    EXPECT_TRUE(BattleWindow().IsEnabled("cmdOK"));
+    EXPECT_TRUE(BattleWindow().IsEnabled(cmdOK));
     EXPECT_EQ(LastPainted(BattleWindow()), ui::imgSkeleton(3));
-    EXPECT_TRUE(Main().IsEnabled("cmdShop"));
+    EXPECT_TRUE(Main().IsEnabled(frmGorvak::cmdShop));
 }
-
-// --- The bonus -------------------------------------------------------------
-
-struct Bonus {
-    Int16 attack;
-    Int16 weapon;
-    int expected;
-};
-
-class BonusTest : public CombatTest, public ::testing::WithParamInterface<Bonus> { };
-
-TEST_P(BonusTest, AttackAndWeaponGiveTheBonusRoundedHalvesToEven)
-{
-    const int bonus = GetParam().expected;
-    Stats().Attack = GetParam().attack;
-    Stats().Weapon = GetParam().weapon;
-    PutPlayerIn(kSkeletonRoom);
-    // A roll that only just wins with exactly this bonus.
-    PushTurn(4 - bonus, 4, 5);
-    random.PushDraw(5, 0);
-    std::string line;
-    windows.After(0.05, [&] { line = BattleWindow().fakeSurface().printed.at(0).text; });
-    game->FightSkeleton();
-    EXPECT_EQ(line, std::string(texts::BonusLine) + std::to_string(bonus));
-    EXPECT_EQ(sounds.CountOf(Sound::sndSkeletonHit), 1);
-    EXPECT_EQ(sounds.CountOf(Sound::sndPlayerHit), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Combat, BonusTest,
-                         ::testing::Values(Bonus{100, 0, 1}, Bonus{100, 3, 4}, Bonus{99, 0, 1},
-                                           Bonus{60, 2, 1}, Bonus{10, 0, -4}, Bonus{30, 0, -2},
-                                           Bonus{50, 0, -2}, Bonus{70, 0, 0}, Bonus{90, 0, 0},
-                                           Bonus{10, 1, -2}, Bonus{30, 1, -2}));
 
 // --- After a won fight -----------------------------------------------------
 
@@ -416,17 +385,16 @@ INSTANTIATE_TEST_SUITE_P(Combat, SerumTest,
                          ::testing::Values(Serum{20, 1, true}, Serum{21, 1, false},
                                            Serum{20, 0, false}));
 
-class RewardTest : public CombatTest,
-                   public ::testing::WithParamInterface<std::pair<double, int>> { };
+class RewardTest : public CombatTest { };
 
-TEST_P(RewardTest, FiveToNineCoinsShowForTwoSecondsBeforeTheyArePaid)
+TEST_F(RewardTest, TheCoinsShowForTwoSecondsBeforeTheyArePaid)
 {
-    const auto [u, coins] = GetParam();
+    const int coins = 7;
     PushTurn(8, 0, 5);
-    random.Push(u);
+    random.PushDraw(5, coins - 5);
     const double start = clock.Now();
     const double won = Turn(start, 1);
-    windows.At(won + 0.5, [&] { EXPECT_TRUE(BattleWindow().Click("cmdOK")); });
+    windows.At(won + 0.5, [&] { EXPECT_TRUE(BattleWindow().Click(cmdOK)); });
     windows.At(won + 1.0, [&] {
         EXPECT_FALSE(BattleWindow().IsLoaded());
         EXPECT_FALSE(Notice().IsVisible()) << "the reward waits out the 2 s";
@@ -448,10 +416,6 @@ TEST_P(RewardTest, FiveToNineCoinsShowForTwoSecondsBeforeTheyArePaid)
     EXPECT_EQ(sounds.plays.back(), (sound::FakeSound::Play{Sound::sndDiscovery, true, false}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Combat, RewardTest,
-                         ::testing::Values(std::pair(0.0, 5), std::pair(0.5, 7),
-                                           std::pair(0.99999, 9)));
-
 // The quick pace shortens the pauses and nothing else: on the same seeded
 // dice an encounter ends alike, in statistics, draws, sounds and messages.
 class PaceTest : public CombatTest,
@@ -465,7 +429,9 @@ TEST_P(PaceTest, TheQuickPaceChangesNoOutcome)
         sounds.plays.clear();
         windows.messages.clear();
         Start(dungeon_);
-        game->Pace = pace;
+        Settings chosen;
+        chosen.pace = pace;
+        game->SettingsWindow().Use(chosen);
         std::tie(Stats().Attack, Stats().Weapon, Stats().Pies, Stats().Serum) =
             std::tuple<Int16, Int16, Int16, Int16>(attack, weapon, pies, serum);
         const unsigned before = game->GameNumber();
@@ -501,8 +467,8 @@ TEST_F(FightGuardTest, MapClicksAndButtonsDoNothingUntilTheFightIsOver)
         windows.At(t, [&] {
             ClickRoom(36);
             ClickRoom(kGorvakRoom);
-            EXPECT_FALSE(Main().Click("cmdShop"));
-            EXPECT_FALSE(Main().Click("cmdStatus"));
+            EXPECT_FALSE(Main().Click(frmGorvak::cmdShop));
+            EXPECT_FALSE(Main().Click(frmGorvak::cmdStatus));
         });
     }
     WalkTo(kSkeletonRoom);
@@ -522,7 +488,7 @@ TEST_F(FightGuardTest, TheBattleWindowRefusesToCloseUntilTheFightIsOver)
     for (double t : {Turn(start, 0) + 0.25, Blow(start, 0), Blow(start, 1)}) {
         windows.At(t, [&] {
             EXPECT_FALSE(BattleWindow().RequestClose());
-            EXPECT_FALSE(BattleWindow().Click("cmdOK"));
+            EXPECT_FALSE(BattleWindow().Click(cmdOK));
             EXPECT_TRUE(BattleWindow().IsVisible());
         });
     }
@@ -545,7 +511,7 @@ TEST_F(FightGuardTest, ASecondSkeletonMetDuringTheFirstOnesPauseFightsOnAFreshWi
         windows.At(Turn(second, 0) + 0.05, [&] {
             lines = PrintedOn("frmBattle");
             for (const auto& p : BattleWindow().fakeSurface().painted) frames.push_back(p.picture);
-            EXPECT_FALSE(BattleWindow().IsEnabled("cmdOK"));
+            EXPECT_FALSE(BattleWindow().IsEnabled(cmdOK));
         });
         ClickRoom(36);
         random.PushDraw(5, 4);  // the first fight's reward
@@ -574,7 +540,7 @@ TEST_P(QuitDuringFightTest, QuittingEndsCleanlyWithStatusZero)
         ASSERT_TRUE(game->Battling);
         playsAtQuit = sounds.plays.size();
         if (GetParam().byButton) {
-            EXPECT_TRUE(Main().Click("cmdQuit"));
+            EXPECT_TRUE(Main().Click(frmGorvak::cmdQuit));
         } else {
             windows.Quit(0);
         }
@@ -654,7 +620,7 @@ TEST_P(EndingTest, FindingZorvathShowsItsNoticeWhileTheNewGameBegins)
     ui::FakeForm& notice = Notice();
     ASSERT_TRUE(notice.IsVisible()) << "the notice stays while the new game goes on";
     EXPECT_FALSE(notice.modal);
-    EXPECT_FALSE(notice.IsControlVisible("cmdOK"));
+    EXPECT_FALSE(notice.IsControlVisible(cmdOK));
     EXPECT_EQ(notice.Left(), Main().Left() + 100);
     EXPECT_EQ(notice.Top(), Main().Top() + 100);
     const auto& s = notice.fakeSurface();
@@ -729,7 +695,7 @@ TEST_F(NoticeTest, TheNextFindReusesTheNoticeWindowAndClosesItAfterItsPause)
     windows.After(1.0, [&] {
         ASSERT_TRUE(Notice().IsVisible());
         EXPECT_EQ(Notice().loads, loads) << "the same window";
-        EXPECT_FALSE(Notice().IsControlVisible("cmdOK"));
+        EXPECT_FALSE(Notice().IsControlVisible(cmdOK));
         EXPECT_EQ(PrintedOn("frmDiscovery"), (std::vector<std::string>{"3 個港幣！"}));
     });
     WalkTo(kEmptyRoom);

@@ -30,6 +30,7 @@ enum class Picture : int {
     Health,
     Magic,
     Weapons,
+    Settings,
     Card,  // the how-to-play card: parchment, its pictures framed
     Count
 };

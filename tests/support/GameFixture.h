@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,7 +39,8 @@ protected:
     void Start(const Dungeon& dungeon);
     void Start(std::string_view text) { Start(FromText(text)); }
     // The real start-up sequence, shuffle included.
-    void Load(const Dungeon& dungeon);
+    // `before` sees the game before it loads.
+    void Load(const Dungeon& dungeon, const std::function<void(frmGorvak&)>& before = {});
 
     ui::FakeForm& Main() const;
     ui::FakeForm& Window(std::string_view name) const;

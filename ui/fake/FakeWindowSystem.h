@@ -38,14 +38,14 @@ public:
     bool IsEnabled(ControlName control) const override;
     void SetVisible(ControlName control, bool visible) override;
     void MoveControl(ControlName control, int left, int top) override;
-    // The tests name controls as the player sees them; an unknown name throws.
-    bool IsEnabled(std::string_view control) const;
+    void SetText(ControlName control, std::string_view text) override;
+    const std::string& Text(ControlName control) const;
 
     // The player's actions, as the real windows deliver them: a click on a
     // disabled or hidden button, on a closed window, or on any window but
-    // the topmost modal one while one is up, does nothing.
-    bool Click(std::string_view control);
-    bool Click(ControlName control) { return Click(control.str()); }
+    // the topmost modal one while one is up, does nothing. A control the
+    // window does not have throws.
+    bool Click(ControlName control);
     void MouseDown(float x, float y, int button = 1);
     void KeyDown(Key key);
     // The close box: asks onQueryUnload; true when the window closed.
@@ -54,12 +54,12 @@ public:
 
     FakeSurface& fakeSurface();
     const FormLayout& layout() const { return layout_; }
-    bool IsControlVisible(std::string_view control) const;
+    bool IsControlVisible(ControlName control) const;
     struct Place {
         int left;
         int top;
     };
-    Place ControlPlace(std::string_view control) const;
+    Place ControlPlace(ControlName control) const;
 
     Form* owner = nullptr;
     bool modal = false;
@@ -72,6 +72,7 @@ private:
         bool visible = true;
         int left = 0;
         int top = 0;
+        std::string text;
     };
     ControlState& State(std::string_view control);
     const ControlState& State(std::string_view control) const;
@@ -98,8 +99,15 @@ public:
     void Quit(int exitStatus) override;
     bool IsQuitting() const override { return quitting_; }
     int ExitStatus() const override { return exitStatus_; }
-    // A window-wide key, pressed in whichever window has the keyboard.
+    void SetZoom(int zoom) override { zoom_ = zoom; }
+    int Zoom() const override { return zoom_; }
+    int LargestZoom() const override { return largestZoom; }
+    void SetFullScreen(bool on) override { fullScreen_ = on; }
+    bool IsFullScreen() const override { return fullScreen_; }
+    // The screen's keys, pressed in whichever window has the keyboard.
     void Press(Command command);
+    // As on a 1280 x 1024 screen.
+    int largestZoom = 2;
 
     // Runs `action` when the virtual clock reaches `time`, inside whatever
     // wait is running then, as an event the real window system would
@@ -154,6 +162,8 @@ private:
     bool quitting_ = false;
     int exitStatus_ = 0;
     int depth_ = 0;
+    int zoom_ = 1;
+    bool fullScreen_ = false;
 };
 
 }  // namespace ui

@@ -2,344 +2,13 @@
 
 #include "ui/qt/QtWindowSystem.h"
 
-#include <QCloseEvent>
-#include <QFontMetrics>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 
 namespace ui {
-namespace {
-
-QString ToQt(const std::string& text)
-{
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-// A caption too big for its control gets a smaller type rather than being
-// clipped: labels wrap at the box's width; a one-line button caption that
-// would shrink below a readable size is broken in two at its most balanced
-// point instead. Returns the text to show.
-QString FitText(QWidget& control, const QString& text, bool label)
-{
-    QFont font = control.font();
-    // A trailing line break adds no ink; a label's glyphs may overhang its
-    // box by a few pixels of empty line spacing.
-    QString ink = text;
-    while (ink.endsWith('\n')) ink.chop(1);
-    const QRect inside = control.contentsRect();
-    const QRect room = label ? QRect(0, 0, inside.width(), inside.height() + 4)
-                             : QRect(0, 0, control.width() - 6, control.height() - 2);
-    auto fits = [&room, label](const QFont& f, const QString& t) {
-        const QRect need = QFontMetrics(f).boundingRect(room, label ? Qt::TextWordWrap : 0, t);
-        return need.width() <= room.width() && need.height() <= room.height();
-    };
-    constexpr int smallest = 9;
-    constexpr int readable = 11;
-    const int largest = font.pixelSize();
-    for (int size = largest; size >= smallest; --size) {
-        font.setPixelSize(size);
-        // Small type in a label is hinted to whole pixels, so dense
-        // characters keep their strokes apart; that makes its lines taller,
-        // so the fitting measures it so.
-        if (label && size <= 10) font.setHintingPreference(QFont::PreferFullHinting);
-        if (fits(font, ink)) {
-            control.setFont(font);
-            return text;
-        }
-        if (label || ink.contains('\n') || size > readable) continue;
-        // Two lines at a readable size beat one line too small to read.
-        QString best;
-        int bestWidth = room.width() + 1;
-        for (int cut = 1; cut < ink.size(); ++cut) {
-            if (ink[cut - 1].isLetter() && ink[cut].isLetter() && ink[cut - 1].unicode() < 128 &&
-                ink[cut].unicode() < 128) {
-                continue;  // never inside a Latin word
-            }
-            const QString two = ink.left(cut) + '\n' + ink.mid(cut);
-            const QFontMetrics m(font);
-            const int widest =
-                std::max(m.horizontalAdvance(ink.left(cut)), m.horizontalAdvance(ink.mid(cut)));
-            if (widest < bestWidth && fits(font, two)) {
-                best = two;
-                bestWidth = widest;
-            }
-        }
-        if (!best.isEmpty()) {
-            control.setFont(font);
-            return best;
-        }
-    }
-    control.setFont(font);
-    return text;
-}
-
-// ---- Labels: padding and type ---------------------------------------------
-
-// Text set against the window's own edge would touch its frame: such a
-// label keeps its text a few pixels in from that edge.
-void SetLabelPadding(QLabel& label, const QRect& box)
-{
-    constexpr int pad = 6;
-    label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 : 0,
-                             box.left() <= 0 ? 2 : 0, 0);
-}
-
-// A label whose text needs less height than its box sits in the middle of
-// it, clear of whatever borders the box above and below (the disclaimer
-// starts where the buttons end); a text ending in a line break keeps to the
-// top, as written.
-void SetLabelType(QLabel& label, const QString& text)
-{
-    QString ink = text;
-    while (ink.endsWith('\n')) ink.chop(1);
-    const QFont font = label.font();
-    const QRect inside = label.contentsRect();
-    const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
-    if (need.height() < inside.height() && ink.size() == text.size()) {
-        label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
-}
-
-// A window with an owner is a dialog transient for the owner's window, so
-// window managers keep it above that window and place it with it. One
-// without is a normal top-level window: the main window and the town's
-// departments. (A parentless dialog would be transient for Qt's hidden group
-// leader instead, which window managers stack by rules of their own: mutter
-// and KWin put a department opened from the hub behind the main window.)
-Qt::WindowFlags WindowFlags(bool owned)
-{
-    return (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-}
-
-}  // namespace
-
-FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
-    : QWidget(nullptr, WindowFlags(false)),
-      form_(form)
-{
-    setObjectName(QString::fromStdString(layout.name));
-    setWindowTitle(QString::fromStdString(layout.caption));
-    setFixedSize(layout.clientWidth, layout.clientHeight);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    // A click on the picture takes the keyboard focus off the buttons.
-    setFocusPolicy(Qt::ClickFocus);
-    for (const ControlLayout& c : layout.controls) {
-        const std::string name(c.name.str());
-        const QRect box(c.left, c.top, c.width, c.height);
-        const QString text = ToQt(c.text);
-        switch (c.kind) {
-        case ControlKind::Button: {
-            auto* button = new QPushButton(text, this);
-            button->setObjectName(QString::fromStdString(name));
-            button->setGeometry(box);
-            button->setFocusPolicy(Qt::TabFocus);
-            button->setText(FitText(*button, text, false));
-            button->installEventFilter(this);  // the window's keys come first
-            QObject::connect(button, &QPushButton::clicked, this, [this, click = c.onClick] {
-                if (click) form_.system().Guard(click);
-            });
-            controls[name] = button;
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new QLabel(text, this);
-            label->setObjectName(QString::fromStdString(name));
-            label->setGeometry(box);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setAttribute(Qt::WA_TransparentForMouseEvents);
-            SetLabelPadding(*label, box);
-            FitText(*label, text, true);  // labels wrap by themselves
-            // A label breaks its lines a little otherwise than the font's
-            // own measure: shrink on while the label says it would clip.
-            for (QFont font = label->font();
-                 label->heightForWidth(box.width()) > box.height() + 4 && font.pixelSize() > 9;) {
-                font.setPixelSize(font.pixelSize() - 1);
-                label->setFont(font);
-            }
-            SetLabelType(*label, text);
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
-            label->setPalette(palette);
-            controls[name] = label;
-            break;
-        }
-        case ControlKind::Circle:
-            shapes[name] = Shape{box, QColor(c.color.r, c.color.g, c.color.b), true};
-            break;
-        }
-    }
-}
-
-void FormWidget::paintEvent(QPaintEvent* /*event*/)
-{
-    QPainter painter(this);
-    // Pixel art: every map pixel becomes a sharp block at any scale.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(0, 0, form_.qtSurface().image());
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(Qt::NoBrush);
-    for (const auto& [name, shape] : shapes) {
-        if (!shape.visible) continue;
-        painter.setPen(shape.color);
-        painter.drawEllipse(shape.box.adjusted(0, 0, -1, -1));
-    }
-}
-
-void FormWidget::mousePressEvent(QMouseEvent* event)
-{
-    if (!form_.onMouseDown) return;
-    const QPointF at = event->position();
-    const int button = event->button() == Qt::LeftButton ? 1
-        : event->button() == Qt::RightButton             ? 2
-                                                         : 4;
-    form_.system().Guard([this, at, button] {
-        form_.onMouseDown(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
-    });
-}
-
-// ---- Keyboard --------------------------------------------------------------
-// Every key of a game window is looked at here before the focused button
-// sees it: push buttons would take the arrows to move the focus, and would
-// ignore Enter outside a dialog class.
-
-void FormWidget::keyPressEvent(QKeyEvent* event)
-{
-    if (!HandleKey(*event)) QWidget::keyPressEvent(event);
-}
-
-bool FormWidget::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event)))
-        return true;
-    return QWidget::eventFilter(watched, event);
-}
-
-bool FormWidget::HandleKey(const QKeyEvent& event)
-{
-    const Qt::KeyboardModifiers held =
-        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    QtWindowSystem& system = form_.system();
-    if (event.key() == Qt::Key_Q && held == Qt::ControlModifier) {
-        // Quitting on purpose: what the main window's close box does.
-        if (QWidget* main = system.MainWidget()) main->close();
-        return true;
-    }
-    if (held != Qt::NoModifier) return false;
-    if (Walk(event)) return true;
-    if (event.isAutoRepeat()) return false;
-    const bool isMain = system.MainWidget() == this;
-    switch (event.key()) {
-    case Qt::Key_F1:
-        if (system.onCommand) system.Guard([&system] { system.onCommand(Command::Help); });
-        return true;
-    case Qt::Key_Escape:
-        // As the close box, with the same right to refuse. Not on the main
-        // window: there a stray Escape would end the game.
-        if (isMain) return false;
-        close();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
-            focused != nullptr && focused->isEnabled() && focused->isVisible()) {
-            focused->click();
-            return true;
-        }
-        QPushButton* ok = OkButton();
-        if (ok == nullptr) return false;
-        if (ok->isVisibleTo(this)) {
-            if (ok->isEnabled()) ok->click();
-        } else {
-            close();  // a notice whose button was taken away: Enter closes it
-        }
-        return true;
-    }
-    default: return false;
-    }
-}
-
-bool FormWidget::Walk(const QKeyEvent& event)
-{
-    std::optional<Key> key;
-    switch (event.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_W: key = Key::Up; break;
-    case Qt::Key_Right:
-    case Qt::Key_D: key = Key::Right; break;
-    case Qt::Key_Down:
-    case Qt::Key_S: key = Key::Down; break;
-    case Qt::Key_Left:
-    case Qt::Key_A: key = Key::Left; break;
-    default: break;
-    }
-    if (!key || !form_.onKeyDown) return false;
-    // One press, one step: a held key would walk on through rooms and
-    // pauses with every repeat.
-    if (event.isAutoRepeat()) return true;
-    form_.system().Guard([this, k = *key] { form_.onKeyDown(k); });
-    return true;
-}
-
-QPushButton* FormWidget::OkButton() const
-{
-    const QString ok = QString::fromStdString(form_.system().Texts().ok);
-    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
-        if (button->text() == ok) return button;
-    }
-    return nullptr;
-}
-
-// Qt hands the focus of a control being disabled or hidden to the next
-// control in the tab chain: during a fight that is 退出, one Space away
-// from losing the game. The focus waits on the window itself instead and
-// goes back when the control does, unless the player has moved it since.
-void FormWidget::ControlLeaving(QWidget* control)
-{
-    if (focusWidget() != control) return;
-    focusReturnsTo_ = control;
-    setFocus(Qt::OtherFocusReason);
-}
-
-void FormWidget::ControlReturning(QWidget* control)
-{
-    if (focusReturnsTo_ != control) return;
-    if (!control->isEnabled() || !control->isVisibleTo(this)) return;
-    focusReturnsTo_.clear();
-    if (focusWidget() == this || focusWidget() == nullptr) control->setFocus(Qt::OtherFocusReason);
-}
-
-void FormWidget::changeEvent(QEvent* event)
-{
-    // Clicked or given the focus by the window manager: now the front one.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        form_.system().CameForward(form_);
-    QWidget::changeEvent(event);
-}
-
-void FormWidget::closeEvent(QCloseEvent* event)
-{
-    QtWindowSystem& system = form_.system();
-    if (!system.IsQuitting() && form_.onQueryUnload) {
-        bool refused = false;
-        system.Guard([this, &refused] { refused = form_.onQueryUnload(); });
-        if (refused && !system.IsQuitting()) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
-    form_.Unload();
-}
 
 QtForm::QtForm(FormLayout layout, QtWindowSystem& system, const QtPictures& pictures)
     : layout_(std::move(layout)),
@@ -362,20 +31,20 @@ void QtForm::Load()
     if (surface_) {
         surface_->Clear();
     } else {
-        const qreal scale = layout_.pixelExact ? 1.0 : widget_->devicePixelRatioF();
-        surface_ =
-            std::make_unique<QtSurface>(layout_.clientWidth, layout_.clientHeight,
-                                        layout_.background, layout_.textColor, pictures_, scale);
+        surface_ = std::make_unique<QtSurface>(layout_.clientWidth, layout_.clientHeight,
+                                               layout_.background, layout_.textColor, pictures_,
+                                               SurfaceScale());
     }
-    widget_->move(left_, top_);
+    ApplyLook();
+    Place({left_, top_});
     if (onKeyDown) {
         // The walking window starts with the focus on its map, not on its
         // first button, and takes the map into its tab cycle.
         widget_->setFocusPolicy(Qt::StrongFocus);
         widget_->setFocus(Qt::OtherFocusReason);
     }
-    surface_->onChanged = [this] {
-        if (widget_) widget_->update();
+    surface_->onDrawn = [this](const QRect& box) {
+        if (widget_) widget_->update(widget_->ToWidget(box));
     };
 }
 
@@ -383,9 +52,9 @@ void QtForm::Unload()
 {
     if (!IsLoaded()) return;
     FormWidget* widget = widget_.data();
+    left_ = Left();
+    top_ = Top();
     widget_.clear();
-    left_ = widget->x();
-    top_ = widget->y();
     const bool active = widget->isActiveWindow();
     widget->hide();
     if (active) system_.HandOnFocus(*widget);
@@ -406,14 +75,89 @@ Surface& QtForm::surface() { return qtSurface(); }
 void QtForm::Move(int left, int top)
 {
     Load();
-    left_ = left;
-    top_ = top;
     placed_ = true;
-    widget_->move(left, top);
+    Place({left, top});
 }
 
-int QtForm::Left() const { return IsLoaded() ? widget_->x() : left_; }
-int QtForm::Top() const { return IsLoaded() ? widget_->y() : top_; }
+bool QtForm::IsMain() const { return !system_.Forms().empty() && system_.Forms().front() == this; }
+
+qreal QtForm::SurfaceScale() const
+{
+    return (layout_.pixelExact ? 1.0 : widget_->devicePixelRatioF()) *
+        system_.PlacementOf(*this).factor;
+}
+
+// The game places windows in the design's pixels: the main window where it
+// says, the others at their place over the main window's picture, as far
+// apart as the picture is larger, and never off the screen.
+void QtForm::Place(QPoint design)
+{
+    left_ = design.x();
+    top_ = design.y();
+    if (!IsLoaded()) return;
+    if (IsMain() && widget_->isFullScreen()) return;  // the place to come back to
+    zoom::Point at{design.x(), design.y()};
+    if (!IsMain()) {
+        const QPoint anchor = system_.Anchor();
+        at = zoom::ToScreen(at, {anchor.x(), anchor.y()}, system_.PlacementOf(*this).factor);
+    }
+    const QRect room = system_.ScreenRoom();
+    if (room.isValid()) {
+        // Before it first shows, the window manager's frame is not known.
+        const QSize size = widget_->isVisible() ? widget_->frameGeometry().size() : widget_->size();
+        at = zoom::OnScreen(at, {size.width(), size.height()}, {room.x(), room.y()},
+                            {room.width(), room.height()});
+    }
+    widget_->move(at.x, at.y);
+}
+
+QPoint QtForm::DesignPlace() const
+{
+    if (!IsLoaded()) return {left_, top_};
+    if (IsMain()) return widget_->isFullScreen() ? system_.Anchor() : widget_->pos();
+    const QPoint anchor = system_.Anchor();
+    const zoom::Point at = zoom::FromScreen({widget_->x(), widget_->y()}, {anchor.x(), anchor.y()},
+                                            system_.PlacementOf(*this).factor);
+    return {at.x, at.y};
+}
+
+int QtForm::Left() const { return DesignPlace().x(); }
+int QtForm::Top() const { return DesignPlace().y(); }
+
+void QtForm::ApplyLook()
+{
+    if (!IsLoaded()) return;
+    const bool full = IsMain() && system_.IsFullScreen();
+    // The main window grows from where the player has put it.
+    if (IsMain() && widget_->isVisible() && !widget_->isFullScreen()) {
+        left_ = widget_->x();
+        top_ = widget_->y();
+    }
+    if (full != widget_->isFullScreen()) {
+        if (full) {
+            // A window manager that frames the window fills the screen with
+            // it, and would take a size asked for meanwhile as a resize of a
+            // normal window; without one, nothing else does.
+            const bool managed =
+                widget_->isVisible() && widget_->frameGeometry() != widget_->geometry();
+            widget_->setMinimumSize(0, 0);
+            widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            widget_->setWindowState(widget_->windowState() | Qt::WindowFullScreen);
+            // Once the change of state has gone through, or Qt undoes it.
+            if (!managed) {
+                QTimer::singleShot(0, widget_, [widget = widget_] {
+                    if (widget && widget->isFullScreen() && widget->screen() != nullptr)
+                        widget->setGeometry(widget->screen()->geometry());
+                });
+            }
+        } else {
+            widget_->setWindowState(widget_->windowState() & ~Qt::WindowFullScreen);
+        }
+    }
+    widget_->Lay(system_.PlacementOf(*this));
+    surface_->SetScale(SurfaceScale());
+    if (IsMain() && !full) Place({left_, top_});
+}
 
 void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
 {
@@ -421,7 +165,7 @@ void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
     if (widget_->isVisible()) return;
     auto* ownerForm = dynamic_cast<QtForm*>(owner);
     QWidget* ownerWidget = ownerForm != nullptr ? ownerForm->widget() : nullptr;
-    const Qt::WindowFlags flags = WindowFlags(ownerWidget != nullptr);
+    const Qt::WindowFlags flags = FormWidget::WindowFlags(ownerWidget != nullptr);
     if (widget_->parentWidget() != ownerWidget || widget_->windowFlags() != flags) {
         const QPoint at = widget_->pos();
         widget_->setParent(ownerWidget, flags);
@@ -528,18 +272,29 @@ void QtForm::SetVisible(ControlName control, bool visible)
         if (visible) widget_->ControlReturning(w);
     } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
         it->second.visible = visible;
-        widget_->update();
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
     }
+}
+
+void QtForm::SetText(ControlName control, std::string_view text)
+{
+    Load();
+    widget_->SetPlace(std::string(control.str()), std::nullopt,
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void QtForm::MoveControl(ControlName control, int left, int top)
 {
     Load();
-    if (QWidget* w = Control(control.str())) {
-        w->move(left, top);
+    if (Control(control.str()) != nullptr) {
+        widget_->SetPlace(std::string(control.str()), QPoint(left, top), std::nullopt);
     } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
+        // Only where it was and where it is: at 4x the whole window is
+        // most of a frame's time.
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
         it->second.box.moveTo(left, top);
-        widget_->update();
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
     }
 }
 

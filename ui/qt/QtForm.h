@@ -1,57 +1,18 @@
 #pragma once
 
 #include "ui/Form.h"
+#include "ui/qt/FormWidget.h"
 #include "ui/qt/QtSurface.h"
 
 #include <QPointer>
 #include <QWidget>
 
-class QPushButton;
-
-#include <map>
 #include <memory>
 #include <string>
 
 namespace ui {
 
 class QtWindowSystem;
-class QtForm;
-
-// The native window of a loaded form: paints the form's surface and its
-// floating shapes, and forwards clicks and close requests.
-class FormWidget final : public QWidget {
-public:
-    FormWidget(const FormLayout& layout, QtForm& form);
-
-    struct Shape {
-        QRect box;
-        QColor color;
-        bool visible = true;
-    };
-    std::map<std::string, QWidget*, std::less<>> controls;
-    std::map<std::string, Shape, std::less<>> shapes;
-
-    // Keyboard focus around a control that is about to be disabled or
-    // hidden, and that is enabled or shown again.
-    void ControlLeaving(QWidget* control);
-    void ControlReturning(QWidget* control);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    bool HandleKey(const QKeyEvent& event);
-    bool Walk(const QKeyEvent& event);
-    QPushButton* OkButton() const;
-
-    QtForm& form_;
-    QPointer<QWidget> focusReturnsTo_;
-};
 
 class QtForm final : public Form {
 public:
@@ -72,6 +33,7 @@ public:
     bool IsEnabled(ControlName control) const override;
     void SetVisible(ControlName control, bool visible) override;
     void MoveControl(ControlName control, int left, int top) override;
+    void SetText(ControlName control, std::string_view text) override;
 
     QWidget* widget() const { return widget_.data(); }
     QtSurface& qtSurface();
@@ -80,17 +42,26 @@ public:
     // Placed by the game with Move, rather than by the window system.
     bool WasPlaced() const { return placed_; }
 
+    // Draws the window at the window system's zoom, or full screen.
+    void ApplyLook();
+    // Moves it as the game's Move does, without counting as placed by it.
+    void Place(QPoint design);
+
 private:
     QWidget* Control(std::string_view name) const;
     void PrepareShow(Form* owner, Qt::WindowModality modality);
     void BringForward();
     QPoint Cascaded(QPoint at) const;
+    bool IsMain() const;
+    qreal SurfaceScale() const;
+    QPoint DesignPlace() const;
 
     FormLayout layout_;
     QtWindowSystem& system_;
     const QtPictures& pictures_;
     QPointer<FormWidget> widget_;
     std::unique_ptr<QtSurface> surface_;
+    // Where the game put the window, in the design's pixels.
     int left_ = 0;
     int top_ = 0;
     bool placed_ = false;
