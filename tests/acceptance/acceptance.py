@@ -417,8 +417,10 @@ def case_quit_during_pause(game):
 
 
 def case_quit_at_start(game):
-    # As soon as the window shows: the start-up shuffle may still be blinking.
+    # As soon as the window shows (where a window manager has put it): the
+    # start-up shuffle may still be blinking.
     game.wait_main()
+    game.front()
     click_button(CMD_QUIT)
     check_exit(game, True, 2, "quit at start")
 
