@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config ccache
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
     libsdl2-dev libpulse-dev libpng-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev clang-format

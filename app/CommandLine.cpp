@@ -25,6 +25,7 @@ const std::vector<Option>& Options()
     static const std::vector<Option> options = {
         {{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}, {}, texts::HelpOption},
         {{QStringLiteral("v"), QStringLiteral("version")}, {}, texts::VersionOption},
+        {{QStringLiteral("lang")}, QStringLiteral("CODE"), texts::LangOption},
     };
     return options;
 }
@@ -52,7 +53,7 @@ std::string HelpText()
         list.toStdString() + "\n" + std::string(texts::HelpEnd) + "\n";
 }
 
-CommandLine Answer(int status, std::string answer) { return {status, std::move(answer), {}}; }
+CommandLine Answer(int status, std::string answer) { return {status, std::move(answer), {}, {}}; }
 
 CommandLine Refuse(const std::string& what)
 {
@@ -104,6 +105,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) return Refuse(std::string(texts::OneDungeonOnly));
     CommandLine line;
+    line.language = parser.value(QStringLiteral("lang")).trimmed().toStdString();
+    if (parser.isSet(QStringLiteral("lang")) && line.language.empty())
+        return Refuse(std::string(texts::EmptyLanguage));
     if (files.isEmpty()) return line;
     // The argument's own bytes: a name that is not valid in the locale's
     // encoding still names its file.

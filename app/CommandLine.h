@@ -16,6 +16,8 @@ struct CommandLine {
     // The dungeon file to play, as the player named it (a file:// URI made a
     // path, byte for byte); empty for the game's own.
     std::string dungeon;
+    // The language asked for with --lang, as given; empty for the desktop's.
+    std::string language;
 };
 
 // `arguments` as main gets them, the program first. Qt's own options

@@ -1,6 +1,7 @@
 #include "app/RunGame.h"
 
 #include "app/DataFolder.h"
+#include "app/Language.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
@@ -20,8 +21,21 @@
 #include <cstdio>
 
 int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainWindow,
-            const std::string& dungeon)
+            const std::string& dungeon, const std::string& languageAsked)
 {
+    const QDir home(QString::fromStdString(GameDataFolder().string()));
+    GameLanguage language(home.filePath(QStringLiteral("fonts")));
+    const QString code = languageAsked.empty()
+        ? language.FromDesktop()
+        : language.Match(QString::fromStdString(languageAsked));
+    if (code.isEmpty()) {
+        std::string spoken;
+        for (const texts::Language& l : language.Languages())
+            spoken += (spoken.empty() ? "" : ", ") + l.code;
+        std::fprintf(stderr, "gorvak: %s%s (%s).%s\n", texts::NoSuchLanguage.data(),
+                     languageAsked.c_str(), spoken.c_str(), texts::SeeHelp.data());
+        return 2;
+    }
     QApplication app(argc, argv);
     // A quit signal ends start-up between its slow steps; from here on one
     // also ends a message box shown before the game's windows exist.
@@ -31,20 +45,21 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     // Not a display name: Qt would add it to every window title, the
     // message boxes' "Gorvak" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.varnel.Gorvak"));
-    const QDir home(QString::fromStdString(GameDataFolder().string()));
     // The sound device and files load beside the windows' set-up; Form_Load
     // waits for them before the main window shows.
     sound::DeviceSound sounds(home.filePath(QStringLiteral("audio")).toStdString());
     sounds.StartLoading();
 
+    const bool fontLoaded = language.Use(code.toStdString());  // and its face
     ui::QtPictures pictures;
     QString missing;
-    const bool fontLoaded = ui::LoadGameFont(home.filePath(QStringLiteral("fonts")));
     if (!fontLoaded || !pictures.Load(home.filePath(QStringLiteral("pictures")), &missing)) {
         std::fprintf(stderr, "gorvak: cannot load %s\n",
                      fontLoaded ? qPrintable(missing) : "the bundled font");
-        QMessageBox::critical(nullptr, QString::fromUtf8(texts::MessageBoxCaption.data()),
-                              QString::fromUtf8(texts::PicturesMissing.data()));
+        const std::string_view caption = texts::MessageBoxCaption;
+        const std::string_view text = texts::PicturesMissing;
+        QMessageBox::critical(nullptr, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
+                              QString::fromUtf8(text.data(), qsizetype(text.size())));
         return ui::QuitSignalCaught() ? 0 : 1;
     }
     if (ui::QuitSignalCaught()) return 0;

@@ -16,5 +16,5 @@ int main(int argc, char* argv[])
     }
     // A dungeon the player names is found from the folder they are in.
     if (line.dungeon.empty()) EnterInstalledDataFolder();
-    return RunGame(argc, argv, {}, line.dungeon);
+    return RunGame(argc, argv, {}, line.dungeon, line.language);
 }

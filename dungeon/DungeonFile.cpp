@@ -7,13 +7,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kSideWords = {texts::North, texts::East, texts::South,
-                                                        texts::West};
-
-std::string RoomPrefix(int room)
-{
-    return std::string(texts::DungeonRoom) + Decimal(room) + std::string(texts::DungeonRoomB);
-}
+constexpr std::array<texts::Text, 4> kSideWords = {texts::North, texts::East, texts::South,
+                                                   texts::West};
 
 Int16 ReadInt16(std::span<const unsigned char> bytes, std::size_t offset)
 {
@@ -30,31 +25,28 @@ std::vector<std::string> DungeonProblems(const Dungeon& dungeon)
         const Int16 shape = dungeon.RoomType[r];
         const Int16 item = dungeon.RoomItem[r];
         if (shape < 0 || shape > LastShape) {
-            problems.push_back(RoomPrefix(r) + std::string(texts::DungeonBadShapeA) +
-                               Decimal(shape) + std::string(texts::DungeonBadShapeB));
+            problems.push_back(texts::Fill(texts::DungeonBadShape, {Decimal(r), Decimal(shape)}));
         }
         if (item < 0 || item > LastItem) {
-            problems.push_back(RoomPrefix(r) + std::string(texts::DungeonBadItemA) + Decimal(item) +
-                               std::string(texts::DungeonBadItemB));
+            problems.push_back(texts::Fill(texts::DungeonBadItem, {Decimal(r), Decimal(item)}));
         }
     }
     if (dungeon.RoomType[StartRoom] == 0) {
-        problems.push_back(RoomPrefix(StartRoom) + std::string(texts::DungeonNoStart));
+        problems.push_back(texts::Fill(texts::DungeonNoStart, {Decimal(StartRoom)}));
     }
     for (int r = 0; r < RoomCount; ++r) {
         const Int16 shape = dungeon.RoomType[r];
         for (Direction d : Directions) {
             if (!HasDoor(shape, d)) continue;
-            const std::string side =
-                RoomPrefix(r) + std::string(texts::DungeonDoorOffMapA) + std::string(kSideWords[d]);
+            const std::string room = Decimal(r);
             if (LeadsOffMap(r, d)) {
-                problems.push_back(side + std::string(texts::DungeonDoorOffMapB));
+                problems.push_back(texts::Fill(texts::DungeonDoorOffMap, {room, kSideWords[d]}));
                 continue;
             }
             const int next = NeighbourOf(r, d);
             if (dungeon.RoomType[next] == 0) {
-                problems.push_back(side + std::string(texts::DungeonDoorEmptyA) + Decimal(next) +
-                                   std::string(texts::DungeonDoorEmptyB));
+                problems.push_back(
+                    texts::Fill(texts::DungeonDoorEmpty, {room, kSideWords[d], Decimal(next)}));
             }
         }
     }
@@ -63,8 +55,7 @@ std::vector<std::string> DungeonProblems(const Dungeon& dungeon)
 
 std::string DungeonMissingText(std::string_view name)
 {
-    return std::string(texts::DungeonMissingA) + std::string(name) +
-        std::string(texts::DungeonMissingB);
+    return texts::Fill(texts::DungeonMissing, {name});
 }
 
 DungeonRead ParseDungeon(std::span<const unsigned char> bytes)
@@ -76,9 +67,7 @@ DungeonRead ParseDungeon(std::span<const unsigned char> bytes, std::string_view 
 {
     DungeonRead read;
     if (bytes.size() < DungeonFileSize) {
-        read.problems.push_back(std::string(texts::DungeonShortA) + std::string(name) +
-                                std::string(texts::DungeonShortB) + Decimal(bytes.size()) +
-                                std::string(texts::DungeonShortC));
+        read.problems.push_back(texts::Fill(texts::DungeonShort, {name, Decimal(bytes.size())}));
         return read;
     }
     Dungeon dungeon;

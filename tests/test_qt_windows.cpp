@@ -3,6 +3,8 @@
 #include "support/GameFixture.h"
 #include "support/QtSupport.h"
 
+#include "app/Language.h"
+#include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
@@ -17,19 +19,20 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <chrono>
-#include <fstream>
+#include <map>
 
 using testing_support::ShippedPictures;
 
@@ -37,11 +40,14 @@ namespace {
 
 ui::QtForm& AsQt(ui::Form& form) { return static_cast<ui::QtForm&>(form); }
 
+QString ToQt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QPushButton* ButtonOf(ui::Form& form, ui::ControlName name)
 {
-    const std::string_view n = name.str();
-    return AsQt(form).widget()->findChild<QPushButton*>(
-        QString::fromUtf8(n.data(), static_cast<int>(n.size())));
+    return AsQt(form).widget()->findChild<QPushButton*>(ToQt(name.str()));
 }
 
 class QtWindowsTest : public testing_support::GameTest {
@@ -63,7 +69,7 @@ TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
     QWidget* window = qtForm->widget();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->size(), QSize(640, 481));
-    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(texts::Caption.data()));
+    EXPECT_EQ(window->windowTitle(), ToQt(texts::Caption));
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
@@ -528,11 +534,45 @@ TEST_F(QtWindowsTest, EveryDepartmentShowsItsPricesOnTheShelfCards)
         }
         // Every purchase button keeps its caption.
         for (QPushButton* b : AsQt(d.form).widget()->findChildren<QPushButton*>()) {
-            EXPECT_FALSE(b->text().contains(QString::fromUtf8(texts::PriceTagSuffix.data())));
+            EXPECT_FALSE(b->text().contains(ToQt(texts::PriceTagSuffix)));
         }
         d.form.Unload();
     }
     real.form().Unload();
+}
+
+// English runs wider than Chinese: in every language each caption fits its
+// box at a size the caption fitting takes as readable.
+TEST_F(QtWindowsTest, EveryCaptionFitsItsBoxInEveryLanguage)
+{
+    GameLanguage language(
+        QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
+    for (const texts::Language& spoken : texts::Languages()) {
+        ASSERT_TRUE(texts::UseLanguage(spoken.code));
+        for (const auto& layout :
+             {frmGorvak::Layout(), frmDiscovery::Layout(), frmStatus::Layout(), frmBattle::Layout(),
+              frmShoppe::Layout(), frmHealth::Layout(), frmMagic::Layout(), frmWeapons::Layout()}) {
+            auto form = qt.CreateForm(layout);
+            form->Load();
+            for (QWidget* control : AsQt(*form).widget()->findChildren<QWidget*>()) {
+                auto* label = qobject_cast<QLabel*>(control);
+                auto* button = qobject_cast<QPushButton*>(control);
+                if (!label && !button) continue;
+                const QRect room = label ? control->contentsRect().adjusted(0, 0, 0, 4)
+                                         : control->rect().adjusted(0, 0, -6, -2);
+                const QString text = label ? label->text().trimmed() : button->text();
+                const QRect need = QFontMetrics(control->font())
+                                       .boundingRect(room, label ? Qt::TextWordWrap : 0, text);
+                const std::string where = spoken.code + " " + layout.name + "." +
+                    control->objectName().toStdString() + " " + text.toStdString();
+                EXPECT_LE(need.width(), room.width()) << where;
+                EXPECT_LE(need.height(), room.height()) << where;
+                EXPECT_GE(control->font().pixelSize(), 9) << where;
+            }
+            form->Unload();
+        }
+    }
+    texts::UseLanguage(texts::SourceLanguage);
 }
 
 TEST(GameIcon, EveryWindowCarriesTheGameIcon)
@@ -545,43 +585,46 @@ TEST(GameIcon, EveryWindowCarriesTheGameIcon)
     EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
 }
 
-// Reads every string literal of the texts header, so a text added there is
-// checked without being listed twice.
-std::vector<QString> AllGameTexts()
+// Every text as written and in every translation, read from the
+// translation files, against the face the game loads for its language.
+TEST(BundledFont, CoversEveryTextInEveryLanguage)
 {
-    std::ifstream in(std::string(GORVAK_SOURCE_DIR) + "/core/Texts.h");
-    const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::vector<QString> found;
-    const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
-    auto it = literal.globalMatch(QString::fromStdString(source));
-    while (it.hasNext()) {
-        QString text = it.next().captured(1);
-        text.replace(QStringLiteral("\\r"), QString()).replace(QStringLiteral("\\n"), QString());
-        found.push_back(text);
+    const QString fonts =
+        QString::fromStdString((testing_support::AssetsFolder() / "fonts").string());
+    std::map<QString, QStringList> byLanguage;  // the texts as written under ""
+    QStringList names;
+    for (const QFileInfo& ts : QDir(GORVAK_SOURCE_DIR "/i18n").entryInfoList({"*.ts"})) {
+        QFile file(ts.filePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString language;
+        QString context;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == u"TS") language = xml.attributes().value("language").toString();
+            if (xml.name() == u"name") context = xml.readElementText();
+            if (xml.name() != u"source" && xml.name() != u"translation") continue;
+            const QString text =
+                xml.readElementText(QXmlStreamReader::SkipChildElements).remove('\n');
+            byLanguage[xml.name() == u"source" ? QString() : language].append(text);
+            if (context == u"Language") names.append(text);
+        }
+        ASSERT_FALSE(xml.hasError()) << ts.fileName().toStdString();
     }
-    return found;
-}
-
-TEST(BundledFont, CoversEveryTextTheGameShows)
-{
-    const QString path = QString::fromStdString(
-        (testing_support::AssetsFolder() / "fonts" / "NotoSansCJKhk-Game.otf").string());
-    QRawFont font(path, 12);
-    ASSERT_TRUE(font.isValid());
-    EXPECT_EQ(font.familyName(), QStringLiteral("Noto Sans CJK HK"));
-    const std::vector<QString> all = AllGameTexts();
-    EXPECT_GT(all.size(), 80U);
-    for (const QString& text : all) {
-        for (const QChar c : text) {
-            EXPECT_TRUE(font.supportsCharacter(c))
-                << "missing U+" << std::hex << static_cast<int>(c.unicode()) << " in "
-                << text.toStdString();
+    ASSERT_GE(byLanguage.size(), 3U);
+    for (auto& [language, all] : byLanguage) {
+        ASSERT_TRUE(ui::LoadGameFont(fonts, language));
+        const QRawFont font = QRawFont::fromFont(QApplication::font());
+        for (const QString& text : all + names + QStringList{"-0123456789"}) {
+            for (const QChar c : text) {
+                EXPECT_TRUE(font.supportsCharacter(c))
+                    << "missing U+" << std::hex << int(c.unicode()) << " in " << text.toStdString()
+                    << " (" << language.toStdString() << ")";
+            }
         }
     }
-    for (char c = '0'; c <= '9'; ++c) EXPECT_TRUE(font.supportsCharacter(QChar(c)));
-    EXPECT_TRUE(font.supportsCharacter(QChar('-')));
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(
-        (testing_support::AssetsFolder() / "fonts" / "LICENSE-OFL.txt").string())));
+    EXPECT_TRUE(QFile::exists(fonts + "/LICENSE-OFL.txt"));
+    ui::LoadGameFont(fonts);
 }
 
 TEST(BundledFont, BecomesTheApplicationFontWithHongKongForms)

@@ -8,24 +8,19 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kSideWords = {texts::North, texts::East, texts::South,
-                                                        texts::West};
+constexpr std::array<texts::Text, 4> kSideWords = {texts::North, texts::East, texts::South,
+                                                   texts::West};
 
 constexpr Direction Opposite(Direction d) { return static_cast<Direction>((d + 2) % 4); }
 
-std::string Room(int room)
+std::string List(const std::vector<int>& rooms)
 {
-    return std::string(texts::DungeonRoom) + Decimal(room) + std::string(texts::DungeonRoomB);
-}
-
-std::string List(const std::vector<int>& rooms, std::string_view end)
-{
-    std::string text(tooltexts::ListRoomA);
+    std::string text;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         if (i > 0) text += tooltexts::ListSeparator;
         text += Decimal(rooms[i]);
     }
-    return text + std::string(end);
+    return text;
 }
 
 std::string Note(std::string text) { return std::string(tooltexts::NotePrefix) + text; }
@@ -72,10 +67,8 @@ std::vector<std::string> DungeonNotes(const Dungeon& dungeon)
             if (!DoorTo(dungeon, r, d)) continue;
             const int to = NeighbourOf(r, d);
             if (HasDoor(dungeon.RoomType[to], Opposite(d))) continue;
-            notes.push_back(Note(Room(r) + std::string(texts::DungeonDoorOffMapA) +
-                                 std::string(kSideWords[d]) + std::string(tooltexts::OneWayA) +
-                                 Decimal(to) + std::string(tooltexts::OneWayB) + Decimal(to) +
-                                 std::string(tooltexts::OneWayC)));
+            notes.push_back(
+                Note(texts::Fill(tooltexts::OneWay, {Decimal(r), kSideWords[d], Decimal(to)})));
         }
     }
 
@@ -98,35 +91,30 @@ std::vector<std::string> DungeonNotes(const Dungeon& dungeon)
     }
     if (!unreachable.empty()) {
         notes.push_back(Note(
-            std::string(teleporter ? tooltexts::UnreachableTeleport : tooltexts::UnreachableCharm) +
-            List(unreachable, tooltexts::ListRoomB) + "。"));
+            texts::Fill(teleporter ? tooltexts::UnreachableTeleport : tooltexts::UnreachableCharm,
+                        {List(unreachable)})));
     }
     if (!empty.empty()) {
-        notes.push_back(
-            Note(std::string(tooltexts::EmptyPlaces) + List(empty, tooltexts::ListPlaceB) + "。"));
+        notes.push_back(Note(texts::Fill(tooltexts::EmptyPlaces, {List(empty)})));
     }
     // The start-up shuffle swaps items between rooms only, and never the
     // start room's.
     for (int r : empty) {
         const Int16 item = dungeon.RoomItem[r];
         if (item == ItemNone) continue;
-        notes.push_back(Note(std::string(tooltexts::ListRoomA) + Decimal(r) +
-                             std::string(tooltexts::LostItemA) +
-                             std::string(tooltexts::ItemNames[static_cast<std::size_t>(item)]) +
-                             std::string(tooltexts::LostItemB)));
+        notes.push_back(
+            Note(texts::Fill(tooltexts::LostItem,
+                             {Decimal(r), tooltexts::ItemNames[static_cast<std::size_t>(item)]})));
     }
     if (const Int16 item = dungeon.RoomItem[StartRoom]; item != ItemNone) {
-        notes.push_back(Note(std::string(tooltexts::StartItemA) +
-                             std::string(tooltexts::ItemNames[static_cast<std::size_t>(item)]) +
-                             std::string(tooltexts::StartItemB)));
+        notes.push_back(Note(texts::Fill(tooltexts::StartItem,
+                                         {tooltexts::ItemNames[static_cast<std::size_t>(item)]})));
     }
     if (finals.empty()) {
         notes.push_back(Note(std::string(tooltexts::NoFinal)));
     } else if (finals.size() > 1) {
-        notes.push_back(Note(
-            std::string(tooltexts::ManyFinalA) + Decimal(static_cast<long long>(finals.size())) +
-            std::string(tooltexts::ManyFinalB) + List(finals, tooltexts::ListRoomB) +
-            std::string(tooltexts::ManyFinalC)));
+        notes.push_back(Note(texts::Fill(
+            tooltexts::ManyFinal, {Decimal(static_cast<long long>(finals.size())), List(finals)})));
     }
     return notes;
 }

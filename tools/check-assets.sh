@@ -12,9 +12,9 @@ trap 'rm -rf "$scratch"' EXIT
 # The generator finds its inputs and outputs beside itself, so it runs in a
 # copy of the tree's shape: its own folder, its inputs, and the committed
 # files it reads (the big icon is drawn with the pictures).
-mkdir -p "$scratch/assets" "$scratch/core" "$scratch/ui" "$scratch/dungeon"
+mkdir -p "$scratch/assets" "$scratch/ui" "$scratch/dungeon"
 cp -r "$repo/assets/generator" "$repo/assets/dungeon.txt" "$scratch/assets/"
-cp "$repo/core/Texts.h" "$scratch/core/"
+cp -r "$repo/i18n" "$scratch/"
 # The sizes and the grid the pictures are checked against are the game's own.
 cp "$repo/ui/Pictures.cpp" "$scratch/ui/"
 cp "$repo/dungeon/Grid.h" "$scratch/dungeon/"

@@ -4,6 +4,8 @@
 //   or the text has a syntax error, 2: bad arguments, a file that cannot be
 //   read or written, or missing pictures.
 #include "app/DataFolder.h"
+#include "app/Language.h"
+#include "core/Texts.h"
 #include "dungeon/DungeonFile.h"
 #include "dungeon/DungeonText.h"
 #include "tools/DungeonNotes.h"
@@ -181,7 +183,9 @@ int Render(int argc, char** argv, const fs::path& file, const fs::path& out, int
     if (!pictures.Load(AssetFolder(QStringLiteral("pictures")), &missing)) {
         return Trouble("cannot load " + missing.toStdString());
     }
-    if (size == 0 && !ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")))) {
+    if (size == 0 &&
+        !ui::LoadGameFont(AssetFolder(QStringLiteral("fonts")),
+                          QString::fromStdString(texts::CurrentLanguage()))) {
         return Trouble("cannot load the bundled font");
     }
     const QImage image = size > 0 ? Thumbnail(*read->dungeon, pictures, size)
@@ -210,6 +214,9 @@ int SizeOf(std::string_view text)
 
 int main(int argc, char** argv)
 {
+    // The game's texts in the desktop's language.
+    GameLanguage language;
+    language.Use(language.FromDesktop().toStdString());
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     if (command == "check" && argc == 3) return Check(argv[2]);

@@ -36,7 +36,9 @@ REPO = os.path.dirname(ASSETS)
 PIC_DIR = os.path.join(ASSETS, "pictures")
 AUDIO_DIR = os.path.join(ASSETS, "audio")
 FONT_DIR = os.path.join(ASSETS, "fonts")
-TEXTS_H = os.path.join(REPO, "core", "Texts.h")
+# Every text the game shows, as written and translated.
+TS_FILES = sorted(os.path.join(REPO, "i18n", f) for f in os.listdir(os.path.join(REPO, "i18n"))
+                  if f.endswith(".ts")) if os.path.isdir(os.path.join(REPO, "i18n")) else []
 
 PICTURES_CPP = os.path.join(REPO, "ui", "Pictures.cpp")
 GRID_H = os.path.join(REPO, "dungeon", "Grid.h")
@@ -171,8 +173,9 @@ def main():
     font = None if "--no-font" in sys.argv[1:] else load_font_step()
     if font:
         os.makedirs(FONT_DIR, exist_ok=True)
-        otf = os.path.join(FONT_DIR, "NotoSansCJKhk-Game.otf")
-        cps = font.build(TEXTS_H, otf)
+        wanted = font.wanted_codepoints(TS_FILES)
+        for face, cps in wanted.items():
+            font.build(face, cps, os.path.join(FONT_DIR, font.FACES[face][1]))
         font.write_licence("/usr/share/doc/fonts-noto-cjk/copyright", os.path.join(FONT_DIR, "LICENSE-OFL.txt"))
 
     verify_pictures()
@@ -183,11 +186,13 @@ def main():
     except dungeon.DungeonError as e:
         failures.append("Dungeon.gvk: %s" % e)
     if font:
-        try:
-            fam = font.verify(otf, cps)
-            print("font: %s, %d characters, %d bytes" % (fam, len(cps), os.path.getsize(otf)))
-        except AssertionError as e:
-            failures.append(str(e))
+        for face, cps in wanted.items():
+            otf = os.path.join(FONT_DIR, font.FACES[face][1])
+            try:
+                fam = font.verify(face, otf, cps)
+                print("font: %s, %d characters, %d bytes" % (fam, len(cps), os.path.getsize(otf)))
+            except AssertionError as e:
+                failures.append(str(e))
     if failures:
         for f in failures:
             print("FAILED:", f, file=sys.stderr)

@@ -80,6 +80,8 @@ if command -v appstreamcli >/dev/null; then
 else
     skip "appstreamcli validate" "not installed (run setup.sh)"
 fi
+check "desktop entry translated" grep -q '^Comment\[zh_CN\]=.*游戏' "$desktop"
+check "metainfo translated" grep -q '<summary xml:lang="zh-CN">' "$metainfo"
 key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
 check "desktop entry starts gorvak with the file opened" test "$(key Exec)" = "gorvak %f"
 check "desktop entry opens dungeon files" test "$(key MimeType)" = "application/x-gorvak-dungeon;"

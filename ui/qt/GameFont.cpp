@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
+#include <QLocale>
 #include <QtEndian>
 
 namespace ui {
@@ -73,17 +75,32 @@ bool RenameStyle(QByteArray& font, QByteArrayView from, QByteArrayView to)
 
 }  // namespace
 
-bool LoadGameFont(const QString& fontsFolder)
+bool LoadGameFont(const QString& fontsFolder, const QString& language)
 {
-    QFile file(QDir(fontsFolder).filePath(QStringLiteral("NotoSansCJKhk-Game.otf")));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    QByteArray data = file.readAll();
-    static_assert(sizeof(kOurStyle) == sizeof(kTheirStyle), "renamed in place");
-    const bool ownStyle = RenameStyle(data, kTheirStyle, kOurStyle);
-    const int id = QFontDatabase::addApplicationFontFromData(data);
-    if (id < 0) return false;
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) return false;
+    const bool simplified =
+        !language.isEmpty() && QLocale(language).script() == QLocale::SimplifiedHanScript;
+    const QString path = QDir(fontsFolder)
+                             .filePath(simplified ? QStringLiteral("NotoSansCJKsc-Game.otf")
+                                                  : QStringLiteral("NotoSansCJKhk-Game.otf"));
+    // Each face once: a language switched back and forth adds nothing.
+    struct Face {
+        QStringList families;
+        bool ownStyle = false;
+    };
+    static QHash<QString, Face> loaded;
+    if (!loaded.contains(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        QByteArray data = file.readAll();
+        static_assert(sizeof(kOurStyle) == sizeof(kTheirStyle), "renamed in place");
+        const bool ownStyle = RenameStyle(data, kTheirStyle, kOurStyle);
+        const int id = QFontDatabase::addApplicationFontFromData(data);
+        if (id < 0) return false;
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (families.isEmpty()) return false;
+        loaded.insert(path, {families, ownStyle});
+    }
+    const auto& [families, ownStyle] = loaded[path];
     QFont font(families.first());
     font.setFamilies(families);
     if (ownStyle) font.setStyleName(QString::fromLatin1(kOurStyle));

@@ -27,6 +27,10 @@ QString FitText(QWidget& control, const QString& text, bool label)
     const int largest = font.pixelSize();
     for (int size = largest; size >= smallest; --size) {
         font.setPixelSize(size);
+        // Small type in a label is hinted to whole pixels, so dense
+        // characters keep their strokes apart; that makes its lines taller,
+        // so the fitting measures it so.
+        if (label && size <= 10) font.setHintingPreference(QFont::PreferFullHinting);
         if (fits(font, ink)) {
             control.setFont(font);
             return text;
@@ -69,11 +73,7 @@ void SetLabelType(QLabel& label, const QString& text)
 {
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
-    QFont font = label.font();
-    if (font.pixelSize() <= 10) {
-        font.setHintingPreference(QFont::PreferFullHinting);
-        label.setFont(font);
-    }
+    const QFont font = label.font();
     const QRect inside = label.contentsRect();
     const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
     if (need.height() < inside.height() && ink.size() == text.size()) {

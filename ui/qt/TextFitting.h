@@ -21,8 +21,7 @@ void SetLabelPadding(QLabel& label, const QRect& box);
 // A label whose text needs less height than its box sits in the middle of
 // it, clear of whatever borders the box above and below (the disclaimer
 // starts where the buttons end); a text ending in a line break keeps to the
-// top, as written. Small type is hinted to whole pixels, so dense
-// characters keep their strokes apart.
+// top, as written.
 void SetLabelType(QLabel& label, const QString& text);
 
 }  // namespace ui
