@@ -31,6 +31,46 @@ inline Turn TurnOutcome(Int16 bonus, Int16 player, Int16 skeleton, double damage
     return {bonus + player >= skeleton, RandomDraw(5, damageDraw, 1)};
 }
 
+// One fight: the skeleton's hit points, whether it is over and how it
+// ended. The battle window rolls, paints and pauses around it; the player's
+// statistics stay Module1's and are read as they stand after each blow.
+class Fight {
+public:
+    explicit Fight(Int16 bonus)
+        : bonus_(bonus)
+    {
+    }
+    Turn Judge(Int16 player, Int16 skeleton, double damageDraw) const
+    {
+        return TurnOutcome(bonus_, player, skeleton, damageDraw);
+    }
+    // The player's blow: below one hit point the skeleton is beaten.
+    void SkeletonTakes(int damage)
+    {
+        hitPoints_ -= damage;
+        if (hitPoints_ < 1) over_ = true;
+    }
+    // After the skeleton's blow: too tired or too hurt, the player has lost.
+    // Only this blow ends a fight on his side, so his own blows can leave
+    // him exhausted and still winning.
+    void PlayerStands(Int16 attack, Int16 health)
+    {
+        if (attack < 1 || health < 1) {
+            over_ = true;
+            won_ = false;
+        }
+    }
+    bool Over() const { return over_; }
+    bool Won() const { return won_; }
+    int SkeletonHitPoints() const { return hitPoints_; }
+
+private:
+    Int16 bonus_;
+    int hitPoints_ = duel::SkeletonHitPoints;
+    bool over_ = false;
+    bool won_ = true;
+};
+
 // What a step or a battle turn costs in attack points: one with a pie in
 // the pack, two without.
 constexpr Int16 StepCost(Int16 pies) { return pies >= 1 ? -1 : -2; }

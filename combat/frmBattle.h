@@ -5,13 +5,14 @@
 #include "core/WindowLayout.h"
 #include "ui/Form.h"
 
+#include <functional>
 #include <memory>
-
-class frmGorvak;
 
 class frmBattle {
 public:
-    explicit frmBattle(frmGorvak& main);
+    // `fightGoesOn` tells whether a fight is under way: till then the
+    // window refuses to close.
+    frmBattle(ui::WindowSystem& windows, ui::Form& main, std::function<bool()> fightGoesOn);
     static constexpr ui::ControlName cmdOK = ::cmdOK;
     static ui::FormLayout Layout(frmBattle* window = nullptr);
 
@@ -27,6 +28,7 @@ public:
     void EndFight();
 
 private:
-    frmGorvak& main_;
+    ui::Form& main_;
+    std::function<bool()> fightGoesOn_;
     std::unique_ptr<ui::Form> form_;
 };

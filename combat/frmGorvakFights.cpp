@@ -1,8 +1,9 @@
-// The main window's fights and endings: a step's cost, the skeleton met in a
-// room, the final monster, and death.
+// The main window's fights and endings: a step's cost, the dice and the
+// duel, the skeleton met in a room, the final monster, and death.
 #include "combat/Duel.h"
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
+#include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
 #include "exploration/frmDiscovery.h"
 
@@ -24,7 +25,7 @@ ui::Form& DrawNotice(frmGorvak& game, const Notice& notice)
     window.Unload();
     window.Load();
     window.SetVisible(frmDiscovery::cmdOK, false);
-    window.Move(game.form().Left() + TwipsToPixels(1500), game.form().Top() + TwipsToPixels(1500));
+    PlaceBeside(window, game.form(), DiscoveryOffset);
     ui::Surface& surface = window.surface();
     surface.PaintPicture(notice.portrait, 68, 50);
     for (int i = 0; i < 3; ++i) {
@@ -35,6 +36,51 @@ ui::Form& DrawNotice(frmGorvak& game, const Notice& notice)
 }
 
 }  // namespace
+
+Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
+{
+    ui::Surface& surface = BattleWindow().form().surface();
+    Int16 k = 0;
+    for (int pass = 0; pass < 10; ++pass) {
+        PlaySoundEffect(sound::Sound::sndDice, true, false);
+        k = duel::DieFace(Rnd());
+        surface.PaintPicture(ui::imgDice(k), X, Y);
+        Delay(0.1);
+    }
+    return k;
+}
+
+bool frmGorvak::DoBattle(Int16 Modifier)
+{
+    ui::Surface& surface = BattleWindow().BeginFight(Modifier);
+    duel::Fight fight(Modifier);
+    Battling = true;
+    while (Battling) {
+        const Int16 P = RollDice(48, 155);
+        Delay(0.5);
+        const Int16 S = RollDice(117, 155);
+        const duel::Turn turn = fight.Judge(P, S, Rnd());
+        // Fighting tires like walking, in every turn, the last one too.
+        stats.AddAttack(duel::StepCost(stats.Pies));
+        if (turn.playerHits) {
+            PlaySoundEffect(sound::Sound::sndSkeletonHit, false, false);
+            surface.PaintPicture(ui::imgSkeleton(2), 68, 50);
+            Delay(1.0);
+            fight.SkeletonTakes(turn.damage);
+        } else {
+            PlaySoundEffect(sound::Sound::sndPlayerHit, false, false);
+            surface.PaintPicture(ui::imgSkeleton(1), 68, 50);
+            stats.AddHealth(static_cast<Int16>(-turn.damage));
+            Delay(1.0);
+            fight.PlayerStands(stats.Attack, stats.Health);
+        }
+        if (fight.Over()) Battling = false;
+        if (Battling) surface.PaintPicture(ui::imgSkeleton(0), 68, 50);
+    }
+    BattleWindow().EndFight();
+    ToggleButtons(true);
+    return fight.Won();
+}
 
 bool frmGorvak::UpdateStats()
 {

@@ -1,15 +1,5 @@
 #include "core/Module1.h"
 
-#include "core/Texts.h"
-#include "sound/Sound.h"
-#include "ui/WindowSystem.h"
-
-Module1::Module1(ui::WindowSystem& windows, sound::SoundEffects& sounds)
-    : windows_(windows),
-      sounds_(sounds)
-{
-}
-
 void Module1::InitPlayer()
 {
     Health = 50;
@@ -28,7 +18,7 @@ void Module1::InitPlayer()
 bool Module1::CanAfford(Int16 Price)
 {
     if (Gold >= Price) return true;
-    windows_.MessageBox(texts::NotEnoughMoney, nullptr);
+    Tell(Notice::NotEnoughMoney);
     return false;
 }
 
@@ -38,7 +28,7 @@ void Module1::AddHealth(Int16 Change)
     if (Health > MaxHealth) {
         Health = MaxHealth;
     } else if (Health < LowMark) {
-        WarnLow();
+        Tell(Notice::Low);
     }
 }
 
@@ -48,7 +38,7 @@ void Module1::AddAttack(Int16 Change)
     if (Attack > MaxAttack) {
         Attack = MaxAttack;
     } else if (Attack < LowMark) {
-        WarnLow();
+        Tell(Notice::Low);
     }
 }
 
@@ -57,14 +47,13 @@ void Module1::AddPies(Int16 Change)
     Pies = SatAdd(Pies, Change);
     if (Pies <= 0) {
         Pies = 0;
-        WarnLow();
+        Tell(Notice::Low);
     } else if (Pies == 1) {
-        WarnLow();
+        Tell(Notice::Low);
     }
 }
 
-void Module1::WarnLow()
+void Module1::Tell(Notice notice)
 {
-    sounds_.PlaySoundEffect(sound::Sound::sndCheckStats, false, false);
-    if (statusAction) statusAction();
+    if (tell) tell(notice);
 }

@@ -7,17 +7,8 @@
 
 #include <functional>
 
-namespace sound {
-class SoundEffects;
-}
-namespace ui {
-class WindowSystem;
-}
-
 class Module1 {
 public:
-    Module1(ui::WindowSystem& windows, sound::SoundEffects& sounds);
-
     Int16 Health = 50;
     Int16 Attack = 100;
     Int16 Pies = 1;
@@ -42,12 +33,13 @@ public:
     void AddAttack(Int16 Change);
     void AddPies(Int16 Change);
 
-    // The main window's status action, opened by the warning.
-    std::function<void()> statusAction;
+    // What the statistics have to tell the player: a value has run low, or
+    // the money does not cover a price. The main window says it (a sound and
+    // the status window, a message box); the routine that told it goes on
+    // once the player has read it.
+    enum class Notice { Low, NotEnoughMoney };
+    std::function<void(Notice)> tell;
 
 private:
-    void WarnLow();
-
-    ui::WindowSystem& windows_;
-    sound::SoundEffects& sounds_;
+    void Tell(Notice notice);
 };

@@ -28,3 +28,8 @@ ui::ControlLayout OkButton(int left, int top, std::function<void()> onClick)
     return {cmdOK,     ui::ControlKind::Button, std::string(texts::OK), left, top, 81, 33,
             ui::Black, std::move(onClick)};
 }
+
+void PlaceBeside(ui::Form& window, const ui::Form& main, Offset offset)
+{
+    window.Move(main.Left() + TwipsToPixels(offset.right), main.Top() + TwipsToPixels(offset.down));
+}

@@ -30,19 +30,19 @@ frmGorvak::frmGorvak(Services services)
 }
 
 frmGorvak::frmGorvak(Services services, std::string dungeonFile)
-    : stats(services.windows, services.sounds),
-      services_(services),
+    : services_(services),
       playedDungeon_(std::move(dungeonFile)),
       form_(services.windows.CreateForm(Layout(this))),
-      status_(std::make_unique<frmStatus>(*this)),
-      discovery_(std::make_unique<frmDiscovery>(*this)),
-      battle_(std::make_unique<frmBattle>(*this)),
-      shoppe_(std::make_unique<frmShoppe>(*this)),
-      health_(std::make_unique<frmHealth>(*this)),
-      magic_(std::make_unique<frmMagic>(*this)),
-      weapons_(std::make_unique<frmWeapons>(*this))
+      status_(std::make_unique<frmStatus>(services.windows)),
+      discovery_(std::make_unique<frmDiscovery>(services.windows)),
+      battle_(std::make_unique<frmBattle>(services.windows, *form_, [this] { return Battling; }))
 {
-    stats.statusAction = [this] { cmdStatus_Click(); };
+    const Town shop{stats, GorvakRoom, services.windows, services.sounds, services.random};
+    health_ = std::make_unique<frmHealth>(shop);
+    magic_ = std::make_unique<frmMagic>(shop);
+    weapons_ = std::make_unique<frmWeapons>(shop);
+    shoppe_ = std::make_unique<frmShoppe>(services.windows, *form_, *health_, *magic_, *weapons_);
+    stats.tell = [this](Module1::Notice notice) { Tell(notice); };
     form_->onMouseDown = [this](int button, float x, float y) { Form_MouseDown(button, x, y); };
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
     form_->onKeyDown = [this](ui::Key key) { Form_KeyDown(key); };
@@ -72,7 +72,7 @@ ui::FormLayout frmGorvak::Layout(frmGorvak* window)
             {Label2, ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
             {lblDescription, ControlKind::Label, std::string(texts::lblDescription), 0, 0, 253, 38,
              LabelText},
-            {shpRoomMarker, ControlKind::Circle, "", 0, 0, 42, 40, MarkerYellow},
+            {shpRoomMarker, ControlKind::Circle, "", 0, 0, 42, 40, grid::MarkerYellow},
         });
     layout.pixelExact = true;  // the door rules read the map back
     return layout;
@@ -107,7 +107,7 @@ void frmGorvak::BlinkRoom(Int16 Room)
     const grid::Point centre = grid::CellCentre(Room);
     DrawCircle(static_cast<Int16>(centre.x), static_cast<Int16>(centre.y), ui::White);
     Delay(0.001);
-    DrawCircle(static_cast<Int16>(centre.x), static_cast<Int16>(centre.y), EmptyCellGrey);
+    DrawCircle(static_cast<Int16>(centre.x), static_cast<Int16>(centre.y), grid::EmptyCellGrey);
 }
 
 void frmGorvak::ShuffleRooms()
@@ -152,4 +152,45 @@ bool frmGorvak::Form_QueryUnload()
     return false;
 }
 
+void frmGorvak::cmdShop_Click()
+{
+    ui::Form& hub = ShoppeWindow().form();
+    if (!hub.IsLoaded()) {
+        hub.Load();
+        ShoppeWindow().Form_Load();
+    }
+    hub.ShowModeless(&form());
+}
+
+void frmGorvak::PrintStat(Int16 X, Int16 Y, std::string_view Stat)
+{
+    ui::Surface& surface = StatusWindow().form().surface();
+    surface.SetCurrentXY(X, Y);
+    surface.Print(Stat);
+}
+
+void frmGorvak::cmdStatus_Click()
+{
+    ui::Form& window = StatusWindow().form();
+    window.Load();
+    const std::array<long long, 8> values = {
+        stats.Health, stats.Attack,          stats.Pies,  stats.Gold, stats.Spells,
+        stats.Serum,  stats.HasBrew ? 1 : 0, stats.Weapon};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const auto y = static_cast<Int16>(50 + 15 * i);
+        PrintStat(50, y, std::string(texts::StatusLabels[i]) + Decimal(values[i]));
+    }
+    window.ShowModal(&form());
+}
+
 void frmGorvak::cmdQuit_Click() { windows().Quit(0); }
+
+void frmGorvak::Tell(Module1::Notice notice)
+{
+    if (notice == Module1::Notice::NotEnoughMoney) {
+        windows().MessageBox(texts::NotEnoughMoney, nullptr);
+        return;
+    }
+    PlaySoundEffect(sound::Sound::sndCheckStats, false, false);
+    cmdStatus_Click();
+}

@@ -6,10 +6,9 @@
 //   core/frmGorvak.cpp                start-up, the main window's events and buttons
 //   dungeon/frmGorvakMap.cpp          a new game, the map drawing
 //   exploration/frmGorvakWalk.cpp     walking, the charm move and teleport
-//   exploration/frmGorvakRooms.cpp    room events, the pause, the serum
-//   exploration/frmDiscovery.cpp      ShowDiscovery; frmStatus.cpp cmdStatus_Click
-//   combat/frmBattle.cpp              dice and the duel; frmGorvakFights.cpp the rest
-//   town/frmShoppe.cpp                cmdShop_Click
+//   exploration/frmGorvakRooms.cpp    room events and ShowDiscovery, the pause, the serum
+//   combat/frmGorvakFights.cpp        a step's cost, the dice and the duel, the endings
+// The other windows reach it only through what their constructors take.
 #pragma once
 
 #include "core/Module1.h"
@@ -35,10 +34,10 @@ class WindowSystem;
 class frmStatus;
 class frmDiscovery;
 class frmBattle;
-class frmShoppe;
 class frmHealth;
 class frmMagic;
 class frmWeapons;
+class frmShoppe;
 
 struct Services {
     ui::WindowSystem& windows;
@@ -46,11 +45,6 @@ struct Services {
     ui::Random& random;
     sound::SoundEffects& sounds;
 };
-
-inline constexpr ui::Color EmptyCellGrey = ui::RGB(168, 168, 168);
-inline constexpr ui::Color MarkerYellow = ui::RGB(255, 255, 0);
-inline constexpr int TwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
 
 class frmGorvak {
 public:
@@ -183,6 +177,9 @@ public:
 private:
     void ShuffleRooms();
     void BlinkRoom(Int16 Room);
+    // What the statistics tell the player: a low value's sound and status
+    // window, or that the money is short.
+    void Tell(Module1::Notice notice);
 
     Services services_;
     std::string playedDungeon_;
@@ -191,8 +188,8 @@ private:
     std::unique_ptr<frmStatus> status_;
     std::unique_ptr<frmDiscovery> discovery_;
     std::unique_ptr<frmBattle> battle_;
-    std::unique_ptr<frmShoppe> shoppe_;
     std::unique_ptr<frmHealth> health_;
     std::unique_ptr<frmMagic> magic_;
     std::unique_ptr<frmWeapons> weapons_;
+    std::unique_ptr<frmShoppe> shoppe_;
 };

@@ -1,12 +1,13 @@
 // Where the 10 x 8 grid of rooms lies on the main window, in pixels: each
 // room's 32 x 32 cell, the hallway piece between two cells, the room under a
-// click and the points of a room tile whose colour tells its doors. The map
-// drawing, the walk, the keyboard, the dungeon tool, the fuzzer and the
-// tests all take their geometry from here.
+// click and the points of a room tile whose colour tells its doors, and the
+// map's own colours. The map drawing, the walk, the keyboard, the dungeon
+// tool, the fuzzer and the tests all take their geometry from here.
 #pragma once
 
 #include "core/Numbers.h"
 #include "dungeon/Rooms.h"
+#include "ui/Color.h"
 
 #include <optional>
 
@@ -29,6 +30,11 @@ inline constexpr int Bottom = 398;
 // the corner of the room on its far side.
 inline constexpr int HallReach = 25;
 inline constexpr int HallBack = 19;  // and this far back from the near one
+
+// An empty cell's grey, which a blink paints back, and the ring that marks
+// the player's room.
+inline constexpr ui::Color EmptyCellGrey = ui::RGB(168, 168, 168);
+inline constexpr ui::Color MarkerYellow = ui::RGB(255, 255, 0);
 
 // Room r's cell: ((r Mod 10) * 44 + 106, (r \ 10) * 44 + 50).
 constexpr Point RoomCorner(int room)

@@ -29,6 +29,34 @@ inline Int16 ThiefShare(Int16 gold) { return Saturate(RoundHalfEven(gold / 4.0))
 // A bottle of serum gives 15 to 29 attack points.
 inline int SerumBoost(double u) { return RandomDraw(15, u, 15); }
 
+// What a room's content does on arrival: the statistics it changes and what
+// follows. Gold lying there is counted, the thief takes his share; a
+// teleporter, the skeleton and the final monster lead on.
+enum class Then { Nothing, Show, Teleport, Fight, FinalMonster };
+struct Find {
+    Int16 gold = 0;  // found, or stolen when below zero
+    Int16 spells = 0;
+    Int16 serum = 0;
+    Then then = Then::Nothing;  // Show and the next two show the find first
+};
+
+// The find of a content code; only gold draws (its amount). Codes that are
+// no content find nothing.
+template <class DrawSource>
+Find FindIn(Int16 item, Int16 gold, DrawSource&& rnd)
+{
+    switch (item) {
+    case ItemGold: return {.gold = static_cast<Int16>(GoldAmount(rnd())), .then = Then::Show};
+    case ItemSpell: return {.spells = 1, .then = Then::Show};
+    case ItemSerum: return {.serum = 1, .then = Then::Show};
+    case ItemThief: return {.gold = static_cast<Int16>(-ThiefShare(gold)), .then = Then::Show};
+    case ItemTeleport: return {.then = Then::Teleport};
+    case ItemSkeleton: return {.then = Then::Fight};
+    case ItemGorvak: return {.then = Then::FinalMonster};
+    default: return {};
+    }
+}
+
 // Where a teleporter sends the player: any other room.
 template <class DrawSource>
 Int16 TeleportTarget(const std::array<Int16, RoomCount>& shapes, Int16 current, DrawSource&& rnd)

@@ -1,12 +1,10 @@
 #include "exploration/frmDiscovery.h"
 
 #include "core/WindowLayout.h"
-#include "core/frmGorvak.h"
-#include "ui/Clock.h"
 #include "ui/WindowSystem.h"
 
-frmDiscovery::frmDiscovery(frmGorvak& main)
-    : form_(main.windows().CreateForm(Layout(this)))
+frmDiscovery::frmDiscovery(ui::WindowSystem& windows)
+    : form_(windows.CreateForm(Layout(this)))
 {
 }
 
@@ -18,21 +16,3 @@ ui::FormLayout frmDiscovery::Layout(frmDiscovery* window)
 }
 
 void frmDiscovery::cmdOK_Click() { form_->Unload(); }
-
-void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound)
-{
-    if (Sound) PlaySoundEffect(sound::Sound::sndDiscovery, true, false);
-    ui::Form& window = DiscoveryWindow().form();
-    window.Load();  // an ending notice still open is reused, button hidden
-    ui::Surface& surface = window.surface();
-    surface.Clear();
-    window.Move(form().Left() + TwipsToPixels(1500), form().Top() + TwipsToPixels(1500));
-    surface.PaintPicture(img, 68, 50);
-    surface.SetCurrentXY(44, 135);
-    surface.Print(Msg);
-    window.ShowModeless(&form());
-    const unsigned game = GameNumber();
-    Delay(2);
-    // After a restart meanwhile the window holds the new game's ending notice.
-    if (game == GameNumber()) window.Unload();
-}

@@ -6,11 +6,13 @@
 
 #include <memory>
 
-class frmGorvak;
+namespace ui {
+class WindowSystem;
+}
 
 class frmDiscovery {
 public:
-    explicit frmDiscovery(frmGorvak& main);
+    explicit frmDiscovery(ui::WindowSystem& windows);
     static constexpr ui::ControlName cmdOK = ::cmdOK;
     static ui::FormLayout Layout(frmDiscovery* window = nullptr);
 

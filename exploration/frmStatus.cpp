@@ -1,11 +1,11 @@
 #include "exploration/frmStatus.h"
+
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
-#include "core/frmGorvak.h"
 #include "ui/WindowSystem.h"
 
-frmStatus::frmStatus(frmGorvak& main)
-    : form_(main.windows().CreateForm(Layout(this)))
+frmStatus::frmStatus(ui::WindowSystem& windows)
+    : form_(windows.CreateForm(Layout(this)))
 {
 }
 
@@ -19,24 +19,3 @@ ui::FormLayout frmStatus::Layout(frmStatus* window)
 }
 
 void frmStatus::cmdOK_Click() { form_->Unload(); }
-
-void frmGorvak::PrintStat(Int16 X, Int16 Y, std::string_view Stat)
-{
-    ui::Surface& surface = StatusWindow().form().surface();
-    surface.SetCurrentXY(X, Y);
-    surface.Print(Stat);
-}
-
-void frmGorvak::cmdStatus_Click()
-{
-    ui::Form& window = StatusWindow().form();
-    window.Load();
-    const std::array<long long, 8> values = {
-        stats.Health, stats.Attack,          stats.Pies,  stats.Gold, stats.Spells,
-        stats.Serum,  stats.HasBrew ? 1 : 0, stats.Weapon};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const auto y = static_cast<Int16>(50 + 15 * i);
-        PrintStat(50, y, std::string(texts::StatusLabels[i]) + Decimal(values[i]));
-    }
-    window.ShowModal(&form());
-}

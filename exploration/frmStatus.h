@@ -6,11 +6,13 @@
 
 #include <memory>
 
-class frmGorvak;
+namespace ui {
+class WindowSystem;
+}
 
 class frmStatus {
 public:
-    explicit frmStatus(frmGorvak& main);
+    explicit frmStatus(ui::WindowSystem& windows);
     static constexpr ui::ControlName Label1{"Label1"};
     static constexpr ui::ControlName cmdOK = ::cmdOK;
     static ui::FormLayout Layout(frmStatus* window = nullptr);

@@ -47,6 +47,6 @@ private:
         }
         const int last = grid::CellSize - 1;
         if (cx == 0 || cy == 0 || cx == last || cy == last) return ui::RGB(168, 0, 0);
-        return ui::RGB(168, 168, 168);
+        return grid::EmptyCellGrey;
     }
 };

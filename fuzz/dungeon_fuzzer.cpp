@@ -7,6 +7,9 @@
 #include "dungeon/Grid.h"
 #include "fuzz/RuleTiles.h"
 #include "sound/fake/FakeSound.h"
+#include "town/frmHealth.h"
+#include "town/frmMagic.h"
+#include "town/frmShoppe.h"
 #include "ui/fake/FakeWindowSystem.h"
 #include "ui/fake/ScriptedRandom.h"
 
@@ -19,6 +22,7 @@
 
 namespace {
 
+constexpr auto ButtonOf = DepartmentWindow::ButtonOf;
 const RuleTiles kTiles;
 ui::PictureCache kDecoded(&kTiles);
 
@@ -89,20 +93,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 4: {
-            main->Click("cmdSpell");
+            main->Click(frmGorvak::cmdSpell);
             const grid::Point there = grid::CellCentre(b % RoomCount);
             main->MouseDown(static_cast<float>(there.x), static_cast<float>(there.y));
             break;
         }
         case 5: main->MouseDown(static_cast<float>(b) * 2.5f, static_cast<float>(b) * 1.7f); break;
         case 6:
-            main->Click("cmdShop");
+            main->Click(frmGorvak::cmdShop);
             if (auto* hub = windows.Find("frmShoppe"))
-                hub->Click(b & 16 ? "cmdMagic" : "cmdHealth");
-            if (auto* magic = windows.Find("frmMagic"))
-                magic->Click(b & 32 ? "cmdAdvice" : "cmdBrew");
-            if (auto* health = windows.Find("frmHealth"))
-                health->Click(b & 32 ? "cmdLodge" : "cmdPie");
+                hub->Click(b & 16 ? frmShoppe::cmdMagic : frmShoppe::cmdHealth);
+            if (auto* magic = windows.Find(frmMagic::Look.name))
+                magic->Click(ButtonOf(b & 32 ? town::Ware::Advice : town::Ware::Brew));
+            if (auto* health = windows.Find(frmHealth::Look.name))
+                health->Click(ButtonOf(b & 32 ? town::Ware::Lodge : town::Ware::Pie));
             break;
         default: windows.RunUntil(clock.Now() + 1 + b % 5); break;
         }

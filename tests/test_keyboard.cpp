@@ -57,7 +57,7 @@ TEST_F(KeyboardTest, KeysAreIgnoredWhileBattlingOrShuffling)
 TEST_F(KeyboardTest, AnArmedCharmTakesTheKeyAsItsTarget)
 {
     Stats().Spells = 1;
-    Main().Click("cmdSpell");
+    Main().Click(frmGorvak::cmdSpell);
     NothingTurnsUp();
     Main().KeyDown(ui::Key::Left);
     EXPECT_EQ(Stats().CurrentRoom, 44);

@@ -51,7 +51,7 @@ TEST(ShippedPictures, TheBackgroundHoldsEightyEmptyCells)
         EXPECT_EQ(pictures.PixelOf(ui::Picture::Gorvak, x + 31, y + 31), OutlineRed);
         for (int i = 1; i < 31; i += 3) {
             for (int j = 1; j < 31; j += 3) {
-                ASSERT_EQ(pictures.PixelOf(ui::Picture::Gorvak, x + i, y + j), EmptyCellGrey)
+                ASSERT_EQ(pictures.PixelOf(ui::Picture::Gorvak, x + i, y + j), grid::EmptyCellGrey)
                     << "room " << r;
             }
         }
@@ -63,52 +63,12 @@ TEST(ShippedPictures, TheBackgroundHoldsEightyEmptyCells)
     }
 }
 
-TEST(Geometry, RoomCornersAndHallwayPlaces)
-{
-    Int16 x = 0;
-    Int16 y = 0;
-    frmGorvak::GetPixelXY(0, x, y);
-    EXPECT_EQ(std::pair(x, y), (std::pair<Int16, Int16>(106, 50)));
-    frmGorvak::GetPixelXY(45, x, y);
-    EXPECT_EQ(std::pair(x, y), (std::pair<Int16, Int16>(326, 226)));
-    frmGorvak::GetPixelXY(79, x, y);
-    EXPECT_EQ(std::pair(x, y), (std::pair<Int16, Int16>(502, 358)));
-
-    const std::array<std::pair<Int16, std::pair<Int16, Int16>>, 4> expected = {
-        {{North, {326, 251}}, {East, {307, 226}}, {South, {326, 207}}, {West, {351, 226}}}};
-    for (const auto& [direction, place] : expected) {
-        Int16 hx = -1;
-        Int16 hy = -1;
-        frmGorvak::GetHallPixelXY(326, 226, hx, hy, direction);
-        EXPECT_EQ(std::pair(hx, hy), place) << "direction " << direction;
-    }
-    Int16 hx = 7;
-    Int16 hy = 9;
-    frmGorvak::GetHallPixelXY(326, 226, hx, hy, 4);
-    EXPECT_EQ(std::pair(hx, hy), (std::pair<Int16, Int16>(7, 9))) << "unknown direction: untouched";
-}
-
 class MapTest : public GameTest {
 protected:
     MapTest() { Start(OpenDungeon()); }
 
     const ui::FakeSurface& Map() const { return Main().fakeSurface(); }
 };
-
-TEST_F(MapTest, AHallwayOnEachSideLandsWhereTheMoveDirectionSays)
-{
-    const std::array<std::pair<int, Int16>, 4> moves = {
-        {{55, North}, {44, East}, {35, South}, {46, West}}};
-    const std::array<std::pair<int, int>, 4> places = {
-        {{326, 251}, {307, 226}, {326, 207}, {351, 226}}};
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        Stats().CurrentRoom = 45;
-        game->DrawHallway(moves[i].second);
-        const auto& last = Map().painted.back();
-        EXPECT_EQ(last.picture, ui::imgHall(i % 2 == 0 ? 0 : 1));
-        EXPECT_EQ(std::pair(last.x, last.y), places[i]);
-    }
-}
 
 TEST_F(MapTest, AfterAHallwayBothRoomsStillReadAsDrawnWithOpenDoors)
 {
@@ -162,7 +122,7 @@ TEST_F(MapTest, ABlinkWhiteThenGreyLeavesAnEmptyCellAsItWas)
         for (int dx = -6; dx <= 6; ++dx) before.push_back(MapPixel(342 + dx, 242 + dy + 44));
     game->DrawCircle(342, 242 + 44, ui::White);
     EXPECT_EQ(MapPixel(342, 286), ui::White);
-    game->DrawCircle(342, 242 + 44, EmptyCellGrey);
+    game->DrawCircle(342, 242 + 44, grid::EmptyCellGrey);
     std::size_t i = 0;
     for (int dy = -6; dy <= 6; ++dy)
         for (int dx = -6; dx <= 6; ++dx) EXPECT_EQ(MapPixel(342 + dx, 286 + dy), before[i++]);
@@ -171,17 +131,9 @@ TEST_F(MapTest, ABlinkWhiteThenGreyLeavesAnEmptyCellAsItWas)
 TEST_F(MapTest, TheMarkerFloatsAboveTheMapAndNeverEntersItsPixels)
 {
     PutPlayerIn(0);
-    EXPECT_EQ(Main().ControlPlace("shpRoomMarker").left, 102);
-    EXPECT_EQ(Main().ControlPlace("shpRoomMarker").top, 46);
-    const auto& layout = Main().layout().controls;
-    const auto marker = std::find_if(layout.begin(), layout.end(), [](const ui::ControlLayout& c) {
-        return c.name == frmGorvak::shpRoomMarker;
-    });
-    ASSERT_NE(marker, layout.end());
-    EXPECT_EQ(marker->width, 42);
-    EXPECT_EQ(marker->height, 40);
-    EXPECT_EQ(marker->color, ui::RGB(255, 255, 0));
-    for (int x = 100; x < 150; ++x) EXPECT_NE(MapPixel(x, 47), ui::RGB(255, 255, 0));
+    EXPECT_EQ(Main().ControlPlace(frmGorvak::shpRoomMarker).left, 102);
+    EXPECT_EQ(Main().ControlPlace(frmGorvak::shpRoomMarker).top, 46);
+    for (int x = 100; x < 150; ++x) EXPECT_NE(MapPixel(x, 47), grid::MarkerYellow);
 }
 
 }  // namespace

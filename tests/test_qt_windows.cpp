@@ -45,6 +45,11 @@ QString ToQt(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QPushButton* ButtonOf(ui::Form& form, ui::ControlName name)
+{
+    return AsQt(form).widget()->findChild<QPushButton*>(ToQt(name.str()));
+}
+
 class QtWindowsTest : public testing_support::GameTest {
 protected:
     QtWindowsTest()
@@ -68,40 +73,26 @@ TEST_F(QtWindowsTest, TheMainWindowHasItsControlsAtTheirPlaces)
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
-    struct Expected {
-        const char* name;
-        std::string_view text;
-        QRect box;
-    };
-    const Expected buttons[] = {
-        {"cmdShop", "裝　備", {72, 416, 81, 33}},
-        {"cmdSpell", "使用符咒", {168, 416, 81, 33}},
-        {"cmdStatus", "Pellamorn的 \n狀況", {264, 416, 129, 33}},
-        {"cmdQuit", "退出", {456, 416, 81, 33}},
-    };
+    // Every control of the layout, at its place, with its text; the buttons
+    // in the layout's tab order.
     QList<QPushButton*> inTabOrder;
-    for (const Expected& e : buttons) {
-        auto* b = window->findChild<QPushButton*>(e.name);
-        ASSERT_NE(b, nullptr) << e.name;
-        EXPECT_EQ(b->text(), QString::fromUtf8(e.text.data(), static_cast<int>(e.text.size())));
-        EXPECT_EQ(b->geometry(), e.box) << e.name;
-        inTabOrder.push_back(b);
+    for (const ui::ControlLayout& c : frmGorvak::Layout().controls) {
+        const QString name = QString::fromUtf8(c.name.str().data(), int(c.name.str().size()));
+        if (c.kind == ui::ControlKind::Circle) continue;
+        auto* w = window->findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr) << c.name.str();
+        EXPECT_EQ(w->geometry(), QRect(c.left, c.top, c.width, c.height)) << c.name.str();
+        const QString text = QString::fromStdString(c.text).replace("\r\n", "\n");
+        if (auto* b = qobject_cast<QPushButton*>(w)) {
+            EXPECT_EQ(b->text(), text);
+            inTabOrder.push_back(b);
+        } else {
+            EXPECT_EQ(static_cast<QLabel*>(w)->text(), text);
+        }
     }
+    ASSERT_EQ(inTabOrder.size(), 4);
     for (int i = 0; i + 1 < inTabOrder.size(); ++i) {
         EXPECT_EQ(inTabOrder[i]->nextInFocusChain(), inTabOrder[i + 1]);
-    }
-    const Expected labels[] = {
-        {"Label1", texts::Label1, {264, 24, 169, 17}},
-        {"lblVersion", texts::lblVersion, {536, 448, 123, 15}},
-        {"lblDisclaimer", texts::lblDisclaimer, {8, 448, 249, 23}},
-        {"Label2", texts::Label2, {272, 448, 257, 17}},
-        {"lblDescription", texts::lblDescription, {0, 0, 253, 38}},
-    };
-    for (const Expected& e : labels) {
-        auto* l = window->findChild<QLabel*>(e.name);
-        ASSERT_NE(l, nullptr) << e.name;
-        EXPECT_EQ(l->text(), QString::fromUtf8(e.text.data(), static_cast<int>(e.text.size())));
-        EXPECT_EQ(l->geometry(), e.box) << e.name;
     }
     form->Unload();
 }
@@ -111,18 +102,18 @@ TEST_F(QtWindowsTest, LabelTextKeepsOffTheFrameAndTheButtons)
     auto form = qt.CreateForm(frmGorvak::Layout());
     form->ShowModeless(nullptr);
     QWidget* window = AsQt(*form).widget();
-    auto textBox = [window](const char* name) {
-        auto* l = window->findChild<QLabel*>(name);
+    auto textBox = [window](ui::ControlName name) {
+        auto* l = window->findChild<QLabel*>(QString::fromUtf8(name.str().data()));
         const QRect inside = l->contentsRect();
         return QFontMetrics(l->font())
             .boundingRect(inside, static_cast<int>(l->alignment()) | Qt::TextWordWrap, l->text())
             .translated(l->pos());
     };
-    const QRect description = textBox("lblDescription");
+    const QRect description = textBox(frmGorvak::lblDescription);
     EXPECT_GE(description.left(), 4) << "the description touches the window's frame";
     EXPECT_GE(description.top(), 2);
     EXPECT_LE(description.bottom(), 38 + 2);
-    const QRect disclaimer = textBox("lblDisclaimer");
+    const QRect disclaimer = textBox(frmGorvak::lblDisclaimer);
     EXPECT_GE(disclaimer.top(), 416 + 33) << "the disclaimer starts under the buttons";
     EXPECT_LE(disclaimer.bottom(), 481);
     form->Unload();
@@ -166,8 +157,8 @@ TEST_F(QtWindowsTest, TheDrawingPersistsAndIsReadBackExactly)
     EXPECT_EQ(map.Point(106, 50), ui::RGB(168, 0, 0));
     map.FillCircle(342, 286, 4, ui::White);
     EXPECT_EQ(map.Point(342, 286), ui::White);
-    map.FillCircle(342, 286, 4, EmptyCellGrey);
-    EXPECT_EQ(map.Point(342, 286), EmptyCellGrey);
+    map.FillCircle(342, 286, 4, grid::EmptyCellGrey);
+    EXPECT_EQ(map.Point(342, 286), grid::EmptyCellGrey);
     EXPECT_EQ(map.Point(-1, 5), ui::White);
     form->MoveControl(frmGorvak::shpRoomMarker, 322, 222);
     EXPECT_EQ(map.Point(322 + 21, 222), ShippedPictures().PixelOf(ui::Picture::Gorvak, 343, 222))
@@ -276,10 +267,8 @@ TEST_F(QtWindowsTest, TheRealGameRunsOnQtWindowsAndQuitsFromTheButton)
     sound::FakeSound quiet;
     ui::SystemClock realClock;
     frmGorvak real(Services{qt, realClock, random, quiet});
-    QTimer::singleShot(0, [&] {
-        auto* window = static_cast<ui::QtForm&>(real.form()).widget();
-        QTest::mouseClick(window->findChild<QPushButton*>("cmdQuit"), Qt::LeftButton);
-    });
+    QTimer::singleShot(
+        0, [&] { QTest::mouseClick(ButtonOf(real.form(), frmGorvak::cmdQuit), Qt::LeftButton); });
     qt.Guard([&real] { real.Form_Load(); });
     EXPECT_TRUE(qt.IsQuitting());
     EXPECT_EQ(qt.ExitStatus(), 0);
@@ -288,32 +277,27 @@ TEST_F(QtWindowsTest, TheRealGameRunsOnQtWindowsAndQuitsFromTheButton)
 
 // ---- Keyboard: what a real keyboard's events meet in the windows ---------
 
-QPushButton* ButtonOf(ui::Form& form, const char* name)
-{
-    return AsQt(form).widget()->findChild<QPushButton*>(name);
-}
-
 // A window's layout with every button's handler replaced by one that
 // records the button's name.
-ui::FormLayout Recording(ui::FormLayout layout, std::vector<std::string>& clicked)
+ui::FormLayout Recording(ui::FormLayout layout, std::vector<ui::ControlName>& clicked)
 {
     for (ui::ControlLayout& c : layout.controls) {
         if (c.kind != ui::ControlKind::Button) continue;
-        c.onClick = [&clicked, name = std::string(c.name.str())] { clicked.push_back(name); };
+        c.onClick = [&clicked, name = c.name] { clicked.push_back(name); };
     }
     return layout;
 }
 
 TEST_F(QtWindowsTest, TheWalkingKeysWalkWhicheverButtonHasTheFocus)
 {
-    std::vector<std::string> clicked;
+    std::vector<ui::ControlName> clicked;
     auto form = qt.CreateForm(Recording(frmGorvak::Layout(), clicked));
     std::vector<ui::Key> walked;
     form->onKeyDown = [&walked](ui::Key k) { walked.push_back(k); };
     form->ShowModeless(nullptr);
     QWidget* window = AsQt(*form).widget();
     EXPECT_EQ(window->focusWidget(), window) << "the map, not a button, has the focus at first";
-    for (const char* name : {"cmdShop", "cmdStatus", "cmdQuit"}) {
+    for (ui::ControlName name : {frmGorvak::cmdShop, frmGorvak::cmdStatus, frmGorvak::cmdQuit}) {
         QPushButton* button = ButtonOf(*form, name);
         button->setFocus();
         walked.clear();
@@ -323,27 +307,28 @@ TEST_F(QtWindowsTest, TheWalkingKeysWalkWhicheverButtonHasTheFocus)
         QTest::keyClick(button, Qt::Key_D);
         EXPECT_EQ(walked,
                   (std::vector<ui::Key>{ui::Key::Left, ui::Key::Down, ui::Key::Up, ui::Key::Right}))
-            << name;
-        EXPECT_EQ(window->focusWidget(), button) << "an arrow moved the focus away from " << name;
+            << name.str();
+        EXPECT_EQ(window->focusWidget(), button)
+            << "an arrow moved the focus away from " << name.str();
     }
     walked.clear();
-    QTest::keyClick(ButtonOf(*form, "cmdShop"), Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(ButtonOf(*form, frmGorvak::cmdShop), Qt::Key_Left, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(walked.empty()) << "Ctrl or Alt held: no walking";
     QTest::keyClick(window, Qt::Key_Up);
     EXPECT_EQ(walked, std::vector<ui::Key>{ui::Key::Up}) << "with the focus on the map";
-    ButtonOf(*form, "cmdShop")->setFocus();
+    ButtonOf(*form, frmGorvak::cmdShop)->setFocus();
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(ButtonOf(*form, "cmdShop"), &repeat);
+    QApplication::sendEvent(ButtonOf(*form, frmGorvak::cmdShop), &repeat);
     EXPECT_EQ(walked.size(), 1U) << "a held key walks one step";
-    EXPECT_EQ(window->focusWidget(), ButtonOf(*form, "cmdShop")) << "nor moves the focus";
+    EXPECT_EQ(window->focusWidget(), ButtonOf(*form, frmGorvak::cmdShop)) << "nor moves the focus";
     EXPECT_TRUE(clicked.empty());
     form->Unload();
 }
 
 TEST_F(QtWindowsTest, EnterAndSpacePressTheFocusedButtonAndEscapeNeverClosesTheMainWindow)
 {
-    std::vector<std::string> clicked;
+    std::vector<ui::ControlName> clicked;
     auto form = qt.CreateForm(Recording(frmGorvak::Layout(), clicked));
     int closeRequests = 0;
     form->onQueryUnload = [&closeRequests] {
@@ -351,12 +336,12 @@ TEST_F(QtWindowsTest, EnterAndSpacePressTheFocusedButtonAndEscapeNeverClosesTheM
         return true;
     };
     form->ShowModeless(nullptr);
-    QPushButton* status = ButtonOf(*form, "cmdStatus");
+    QPushButton* status = ButtonOf(*form, frmGorvak::cmdStatus);
     status->setFocus();
     QTest::keyClick(status, Qt::Key_Return);
     QTest::keyClick(status, Qt::Key_Enter);
     QTest::keyClick(status, Qt::Key_Space);
-    EXPECT_EQ(clicked, (std::vector<std::string>{"cmdStatus", "cmdStatus", "cmdStatus"}));
+    EXPECT_EQ(clicked, std::vector<ui::ControlName>(3, frmGorvak::cmdStatus));
     QTest::keyClick(status, Qt::Key_Escape);
     QTest::keyClick(AsQt(*form).widget(), Qt::Key_Escape);
     EXPECT_EQ(closeRequests, 0) << "a stray Escape would end the game";
@@ -370,7 +355,7 @@ TEST_F(QtWindowsTest, ADisabledFocusedButtonLeavesTheFocusOnTheMapNotOnQuit)
     auto form = qt.CreateForm(frmGorvak::Layout());
     form->ShowModeless(nullptr);
     QWidget* window = AsQt(*form).widget();
-    QPushButton* shop = ButtonOf(*form, "cmdShop");
+    QPushButton* shop = ButtonOf(*form, frmGorvak::cmdShop);
     shop->setFocus();
     for (ui::ControlName name : {frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus}) {
         form->SetEnabled(name, false);
@@ -383,7 +368,7 @@ TEST_F(QtWindowsTest, ADisabledFocusedButtonLeavesTheFocusOnTheMapNotOnQuit)
 
     // Moved on by the player meanwhile: it stays where the player put it.
     form->SetEnabled(frmGorvak::cmdShop, false);
-    QPushButton* quit = ButtonOf(*form, "cmdQuit");
+    QPushButton* quit = ButtonOf(*form, frmGorvak::cmdQuit);
     quit->setFocus();
     form->SetEnabled(frmGorvak::cmdShop, true);
     EXPECT_EQ(window->focusWidget(), quit);

@@ -166,12 +166,26 @@ TEST(Sound, LoadingOnItsOwnThreadGivesTheSameAnswers)
     }
 }
 
+// A play asked for before the loading has been waited for is dropped, not
+// played later; ended while its loader still runs, the sound waits for it
+// (else the program would abort) and the next one starts afresh.
 TEST(Sound, EndsCleanlyWhileStillLoading)
 {
     ScopedDriver dummy("dummy");
-    DeviceSound sounds(GORVAK_AUDIO_DIR);
-    sounds.StartLoading();
-    sounds.PlaySoundEffect(Sound::sndWalk, true, false);  // not loaded yet here: ignored
+    {
+        DeviceSound sounds(GORVAK_AUDIO_DIR);
+        sounds.StartLoading();
+        sounds.PlaySoundEffect(Sound::sndWalk, true, false);
+        ASSERT_EQ(sounds.LoadSounds(), LoadResult::Loaded);
+        EXPECT_FALSE(sounds.IsPlaying(Sound::sndWalk)) << "the early play was kept";
+        EXPECT_EQ(sounds.FramesMixed(Sound::sndWalk), 0);
+    }
+    {
+        DeviceSound ended(GORVAK_AUDIO_DIR);
+        ended.StartLoading();
+    }
+    DeviceSound next(GORVAK_AUDIO_DIR);
+    EXPECT_EQ(next.LoadSounds(), LoadResult::Loaded) << next.LastError();
 }
 
 TEST(Sound, TheFirstMissingFileInLoadOrderIsTheOneReported)

@@ -43,7 +43,7 @@ TEST_F(StartupTest, TheShuffleMovesItemsButKeepsTheStartRoomsAndTheSet)
     EXPECT_NE(game->RoomItem, d.RoomItem);
     EXPECT_EQ(game->RoomItem[game->GorvakRoom], ItemGorvak) << "the monster's room follows it";
     EXPECT_FALSE(game->Shuffling);
-    EXPECT_TRUE(Main().IsEnabled("cmdShop"));
+    EXPECT_TRUE(Main().IsEnabled(frmGorvak::cmdShop));
     EXPECT_TRUE(Main().IsVisible());
 }
 
@@ -71,7 +71,7 @@ TEST_F(StartupTest, TheShuffleBlinksEachSwappedPairWhiteThenGrey)
 {
     Load(Stocked());
     EXPECT_GT(windows.waits, 100) << "each blink pauses";
-    EXPECT_EQ(MapPixel(106 + 16, 50 + 16), EmptyCellGrey) << "blinks leave the cells grey";
+    EXPECT_EQ(MapPixel(106 + 16, 50 + 16), grid::EmptyCellGrey) << "blinks leave the cells grey";
 }
 
 TEST_F(StartupTest, MapClicksDuringTheShuffleAreIgnoredAndButtonsStayOff)
@@ -79,10 +79,10 @@ TEST_F(StartupTest, MapClicksDuringTheShuffleAreIgnoredAndButtonsStayOff)
     bool checked = false;
     windows.At(clock.Now() + 0.01, [&] {
         EXPECT_TRUE(game->Shuffling);
-        EXPECT_FALSE(Main().IsEnabled("cmdShop"));
-        EXPECT_FALSE(Main().IsEnabled("cmdSpell"));
-        EXPECT_FALSE(Main().IsEnabled("cmdStatus"));
-        EXPECT_TRUE(Main().IsEnabled("cmdQuit"));
+        EXPECT_FALSE(Main().IsEnabled(frmGorvak::cmdShop));
+        EXPECT_FALSE(Main().IsEnabled(frmGorvak::cmdSpell));
+        EXPECT_FALSE(Main().IsEnabled(frmGorvak::cmdStatus));
+        EXPECT_TRUE(Main().IsEnabled(frmGorvak::cmdQuit));
         ClickRoom(46);
         ClickRoom(44);
         checked = true;
@@ -96,7 +96,7 @@ TEST_F(StartupTest, MapClicksDuringTheShuffleAreIgnoredAndButtonsStayOff)
 
 TEST_F(StartupTest, QuittingDuringTheShuffleEndsAtOnceWithStatusZero)
 {
-    windows.At(clock.Now() + 0.02, [&] { EXPECT_TRUE(Main().Click("cmdQuit")); });
+    windows.At(clock.Now() + 0.02, [&] { EXPECT_TRUE(Main().Click(frmGorvak::cmdQuit)); });
     Load(Stocked());
     EXPECT_TRUE(windows.IsQuitting());
     EXPECT_EQ(windows.ExitStatus(), 0);
@@ -124,16 +124,6 @@ TEST_F(StartupTest, AMissingSoundFileEndsBeforeAnyWindowWithItsMessage)
     EXPECT_EQ(windows.messages[0], texts::SoundFileMissing);
     EXPECT_EQ(windows.ExitStatus(), 1);
     EXPECT_FALSE(Main().IsVisible());
-}
-
-TEST_F(StartupTest, TheMainWindowIsPlacedAndLaidOut)
-{
-    Load(OpenDungeon());
-    EXPECT_EQ(Main().Left(), 13);
-    EXPECT_EQ(Main().Top(), 13);
-    EXPECT_EQ(Main().layout().clientWidth, 640);
-    EXPECT_EQ(Main().layout().clientHeight, 481);
-    EXPECT_EQ(Main().layout().caption, texts::Caption);
 }
 
 class RoutingTest : public GameTest {
@@ -177,11 +167,13 @@ TEST_F(RoutingTest, AnArmedCharmTakesTheClickEvenOffTheMap)
 TEST_F(RoutingTest, ButtonsToggleTogetherAndQuitNeverDoes)
 {
     game->ToggleButtons(false);
-    for (const char* b : {"cmdShop", "cmdSpell", "cmdStatus"}) EXPECT_FALSE(Main().IsEnabled(b));
-    EXPECT_TRUE(Main().IsEnabled("cmdQuit"));
-    EXPECT_FALSE(Main().Click("cmdStatus")) << "a disabled button cannot be pressed";
+    for (ui::ControlName b : {frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus})
+        EXPECT_FALSE(Main().IsEnabled(b));
+    EXPECT_TRUE(Main().IsEnabled(frmGorvak::cmdQuit));
+    EXPECT_FALSE(Main().Click(frmGorvak::cmdStatus)) << "a disabled button cannot be pressed";
     game->ToggleButtons(true);
-    for (const char* b : {"cmdShop", "cmdSpell", "cmdStatus"}) EXPECT_TRUE(Main().IsEnabled(b));
+    for (ui::ControlName b : {frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus})
+        EXPECT_TRUE(Main().IsEnabled(b));
 }
 
 TEST_F(RoutingTest, TheQuitButtonAndTheCloseBoxBothEndWithStatusZero)
@@ -234,7 +226,7 @@ TEST_F(DelayTest, EndsOnTimeAcrossMidnight)
 
 TEST_F(DelayTest, StopsAtOnceWhenTheProgramEnds)
 {
-    windows.After(0.5, [&] { Main().Click("cmdQuit"); });
+    windows.After(0.5, [&] { Main().Click(frmGorvak::cmdQuit); });
     const double start = clock.Now();
     EXPECT_THROW(game->Delay(10), ui::ProgramEnding);
     EXPECT_LT(clock.Now() - start, 0.6);
@@ -253,7 +245,7 @@ TEST_F(StatusWindowTest, ListsTheEightStatisticsAtTheirPlaces)
         EXPECT_EQ(form.owner, &game->form());
         seen = form.fakeSurface().printed;
     };
-    EXPECT_TRUE(Main().Click("cmdStatus"));
+    EXPECT_TRUE(Main().Click(frmGorvak::cmdStatus));
     const std::vector<std::string> expected = {"生命值: 50",
                                                "攻擊力: 100",
                                                "餡餅: 1",
@@ -278,29 +270,15 @@ TEST_F(StatusWindowTest, ShowsTheValuesOfTheMomentEachTimeWithBrewAsOneAndMinusS
         seen.clear();
         for (const auto& p : form.fakeSurface().printed) seen.push_back(p.text);
     };
-    Main().Click("cmdStatus");
+    Main().Click(frmGorvak::cmdStatus);
     Stats().HasBrew = true;
     Stats().Health = -4;
     Stats().Weapon = 3;
-    Main().Click("cmdStatus");
+    Main().Click(frmGorvak::cmdStatus);
     ASSERT_EQ(seen.size(), 8U) << "a fresh window each time, not the lines of the last";
     EXPECT_EQ(seen[0], "生命值: -4");
     EXPECT_EQ(seen[6], "對付《Zorvath》的東西: 1");
     EXPECT_EQ(seen[7], "武器: 3");
-}
-
-TEST_F(StatusWindowTest, ItsLayoutIsTheWindowsOwn)
-{
-    const ui::FormLayout layout = Window("frmStatus").layout();
-    EXPECT_EQ(layout.clientWidth, 202);
-    EXPECT_EQ(layout.clientHeight, 236);
-    ASSERT_EQ(layout.controls.size(), 2U);
-    EXPECT_EQ(layout.controls[0].text, "         Pellamorn的狀況 \r\n");
-    EXPECT_EQ(std::tie(layout.controls[0].left, layout.controls[0].top), std::tuple(16, 24));
-    EXPECT_EQ(layout.controls[1].text, "確定");
-    EXPECT_EQ(std::tie(layout.controls[1].left, layout.controls[1].top, layout.controls[1].width,
-                       layout.controls[1].height),
-              std::tuple(64, 184, 81, 33));
 }
 
 TEST_F(StatusWindowTest, QuittingWhileItIsOpenUnwindsTheCaller)

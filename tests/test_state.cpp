@@ -98,7 +98,7 @@ TEST_F(StatsTest, TheWarningPlaysItsSoundThenOpensTheStatusWindowModally)
         EXPECT_EQ(form.owner, &game->form());
         soundBeforeWindow = sounds.CountOf(Sound::sndCheckStats) == 1;
         // The player's OK is what closes it: the window's own handler.
-        EXPECT_TRUE(form.Click("cmdOK"));
+        EXPECT_TRUE(form.Click(cmdOK));
         EXPECT_FALSE(form.IsLoaded()) << "OK closes the status window";
     };
     Stats().AddAttack(-90);
@@ -166,12 +166,12 @@ TEST_F(ModalityTest, AMessageBoxKeepsEveryOtherWindowFromInput)
     bool clicked = true;
     bool closed = true;
     windows.onMessageBox = [&](std::string_view) {
-        clicked = Main().Click("cmdStatus");
+        clicked = Main().Click(frmGorvak::cmdStatus);
         Main().MouseDown(386, 242);  // the room east of the start
         Main().KeyDown(ui::Key::Down);
         closed = Main().RequestClose();
     };
-    Main().Click("cmdSpell");  // no charm: a message box
+    Main().Click(frmGorvak::cmdSpell);  // no charm: a message box
     EXPECT_EQ(windows.messages, std::vector<std::string>{std::string(texts::NoCharm)});
     EXPECT_FALSE(clicked);
     EXPECT_FALSE(closed);
@@ -186,14 +186,14 @@ TEST_F(ModalityTest, TheStatusWindowTakesItsOwnClicksButNotTheMainWindows)
     bool mainClicked = true;
     bool okClicked = false;
     windows.onModal = [&](ui::FakeForm& form) {
-        mainClicked = Main().Click("cmdShop");
-        okClicked = form.Click("cmdOK");
+        mainClicked = Main().Click(frmGorvak::cmdShop);
+        okClicked = form.Click(cmdOK);
     };
-    Main().Click("cmdStatus");
+    Main().Click(frmGorvak::cmdStatus);
     EXPECT_FALSE(mainClicked);
     EXPECT_TRUE(okClicked);
     EXPECT_FALSE(Window("frmShoppe").IsVisible());
-    EXPECT_TRUE(Main().Click("cmdShop")) << "input comes back once it is closed";
+    EXPECT_TRUE(Main().Click(frmGorvak::cmdShop)) << "input comes back once it is closed";
     EXPECT_TRUE(Window("frmShoppe").IsVisible());
 }
 

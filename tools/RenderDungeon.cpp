@@ -1,6 +1,5 @@
 #include "tools/RenderDungeon.h"
 
-#include "core/frmGorvak.h"
 #include "dungeon/Grid.h"
 #include "tools/ToolTexts.h"
 
@@ -56,7 +55,7 @@ void DrawStartRing(QPainter& painter, QRect box)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QColor(MarkerYellow.r, MarkerYellow.g, MarkerYellow.b));
+    painter.setPen(QColor(grid::MarkerYellow.r, grid::MarkerYellow.g, grid::MarkerYellow.b));
     painter.drawEllipse(box.adjusted(0, 0, -1, -1));
 }
 

@@ -3,17 +3,30 @@
 #   - a rules or game-state file includes Qt, SDL, ui/qt, ui/fake or a window
 #     (frm*) header;
 #   - ui/ or sound/ includes anything of the game (core/ or the rule folders);
-#   - the libraries include each other in a circle.
+#   - the libraries include each other in a circle;
+#   - a window's source (frm*.cpp) defines methods of a class but its own
+#     (frmGorvak's own files are named frmGorvak*.cpp).
 # The libraries, one way only: state <- rules <- windows <- app, with ui/ and
-# sound/ beneath them all. The window classes' sources sit in their
-# subsystem's folder but form one library, so they count as one unit here.
+# sound/ beneath them all. The windows' sources sit in their subsystem's
+# folder; what belongs to the windows library is what the build adds to it
+# (target_sources of gorvak_windows), a header with the source of its name.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 exec python3 - "$@" <<'PY'
 import os, re, sys
 
 RULE_FOLDERS = ("dungeon", "exploration", "combat", "town")
-WINDOW_EXTRAS = {"core/WindowLayout.h", "core/WindowLayout.cpp", "town/Purchase.h", "town/Purchase.cpp"}
+
+# The windows library's sources, as the build lists them.
+WINDOWS = set()
+for folder in ("core",) + RULE_FOLDERS:
+    with open(os.path.join(folder, "CMakeLists.txt"), encoding="utf-8") as f:
+        for body in re.findall(r"target_sources\(\s*gorvak_windows\s+PRIVATE([^)]*)\)", f.read()):
+            WINDOWS.update(os.path.join(folder, name) for name in body.split())
+
+
+def is_window(path):
+    return os.path.splitext(path)[0] + ".cpp" in WINDOWS
 
 
 def unit(path):
@@ -27,7 +40,7 @@ def unit(path):
     if folder == "sound":
         return "sound/fake" if name.startswith("fake/") else "sound"
     if folder == "core" or folder in RULE_FOLDERS:
-        if os.path.basename(path).startswith("frm") or path in WINDOW_EXTRAS:
+        if is_window(path):
             return "windows"
         return "state" if folder == "core" else "rules:" + folder
     return None  # tests, benchmarks, the fuzzer: free to include anything
@@ -51,7 +64,7 @@ for path, includes in sorted(files.items()):
         if u == "state" or u.startswith("rules:"):
             bad = (kind == "<" and re.match(r"(Q|SDL)", inc)) or \
                   inc.startswith(("ui/qt/", "ui/fake/", "app/", "sound/Device", "sound/Fake")) or \
-                  os.path.basename(inc).startswith("frm") or inc in WINDOW_EXTRAS
+                  is_window(inc)
             if bad:
                 faults.append(f"{path}: a rules file includes {inc}")
         if u in ("ui", "ui/qt", "ui/fake", "sound", "sound/fake"):
@@ -61,6 +74,17 @@ for path, includes in sorted(files.items()):
             v = unit(inc)
             if v and v != u:
                 edges.setdefault(u, set()).add(v)
+
+# A window's source holds its own class's bodies and no other's.
+DEFINITION = re.compile(r"^(?=\S)[^=(]*?\b(\w+)::~?\w+\(", re.M)
+for path in sorted(WINDOWS):
+    name = os.path.basename(path)
+    if not name.startswith("frm"):
+        continue
+    own = "frmGorvak" if name.startswith("frmGorvak") else os.path.splitext(name)[0]
+    with open(path, encoding="utf-8") as f:
+        for cls in sorted(set(DEFINITION.findall(f.read())) - {own}):
+            faults.append(f"{path}: defines methods of {cls}, not only of {own}")
 
 # A circle between units: depth-first search for a back edge.
 state = {}

@@ -7,17 +7,11 @@ namespace town {
 
 Effect EffectOf(Ware w, const std::function<double()>& rnd)
 {
-    Effect e;
-    switch (w) {
-    case Ware::Pie: e.pies = 5; break;
-    case Ware::Lodge: e.attack = static_cast<Int16>(RoundHalfEven(21 + rnd())); break;
-    case Ware::Doctor: e.health = static_cast<Int16>(RoundHalfEven(16 + rnd())); break;
-    case Ware::Charm: e.spells = 1; break;
-    case Ware::Advice: break;
-    case Ware::Brew: e.brew = true; break;
-    case Ware::Club: e.weapon = 1; break;
-    case Ware::Knife: e.weapon = 2; break;
-    case Ware::Sword: e.weapon = 3; break;
+    Effect e = Row(w).effect;
+    if (e.drawn) {
+        const double u = rnd();
+        if (e.attack != 0) e.attack = static_cast<Int16>(RoundHalfEven(e.attack + u));
+        if (e.health != 0) e.health = static_cast<Int16>(RoundHalfEven(e.health + u));
     }
     return e;
 }

@@ -2,31 +2,12 @@
 // against Zorvath.
 #pragma once
 
-#include "ui/Form.h"
+#include "town/DepartmentWindow.h"
 
-#include <memory>
-#include <string_view>
-
-class frmGorvak;
-
-class frmMagic {
+class frmMagic final : public DepartmentWindow {
 public:
-    explicit frmMagic(frmGorvak& main);
-    static constexpr ui::ControlName cmdSpell{"cmdSpell"};
-    static constexpr ui::ControlName cmdAdvice{"cmdAdvice"};
-    static constexpr ui::ControlName cmdBrew{"cmdBrew"};
-    static ui::FormLayout Layout(frmMagic* window = nullptr);
-
-    ui::Form& form() { return *form_; }
-    void Form_Load();
-    void cmdSpell_Click();
-    void cmdAdvice_Click();
-    void cmdBrew_Click();
-
-    // The one direction word the advice names.
-    std::string_view GetAdvice() const;
-
-private:
-    frmGorvak& main_;
-    std::unique_ptr<ui::Form> form_;
+    static constexpr DepartmentLook Look{"frmMagic", 3780, 3315, ui::Picture::Magic,
+                                         town::Department::Magic};
+    explicit frmMagic(Town town);
+    static ui::FormLayout Layout();
 };

@@ -2,16 +2,16 @@
 
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
-#include "core/frmGorvak.h"
-#include "town/Purchase.h"
-#include "town/frmHealth.h"
-#include "town/frmMagic.h"
-#include "town/frmWeapons.h"
+#include "town/DepartmentWindow.h"
 #include "ui/WindowSystem.h"
 
-frmShoppe::frmShoppe(frmGorvak& main)
+frmShoppe::frmShoppe(ui::WindowSystem& windows, ui::Form& main, DepartmentWindow& health,
+                     DepartmentWindow& magic, DepartmentWindow& weapons)
     : main_(main),
-      form_(main.windows().CreateForm(Layout(this)))
+      health_(health),
+      magic_(magic),
+      weapons_(weapons),
+      form_(windows.CreateForm(Layout(this)))
 {
 }
 
@@ -26,43 +26,14 @@ ui::FormLayout frmShoppe::Layout(frmShoppe* window)
                                     ui::Handler(window, &frmShoppe::cmdWeapon_Click))});
 }
 
-void frmShoppe::Form_Load()
-{
-    form_->Move(main_.form().Left() + TwipsToPixels(1000),
-                main_.form().Top() + TwipsToPixels(1000));
-}
+void frmShoppe::Form_Load() { PlaceBeside(*form_, main_, HubOffset); }
 
-void frmShoppe::OpenDepartment(ui::Form& department, const std::function<void()>& Form_Load)
+void frmShoppe::OpenDepartment(DepartmentWindow& department)
 {
-    if (!department.IsLoaded()) {
-        department.Load();
-        Form_Load();
-    }
-    department.ShowModeless(nullptr);
+    department.Open();
     form_->Unload();
 }
 
-void frmShoppe::cmdHealth_Click()
-{
-    OpenDepartment(main_.HealthWindow().form(), [this] { main_.HealthWindow().Form_Load(); });
-}
-
-void frmShoppe::cmdMagic_Click()
-{
-    OpenDepartment(main_.MagicWindow().form(), [this] { main_.MagicWindow().Form_Load(); });
-}
-
-void frmShoppe::cmdWeapon_Click()
-{
-    OpenDepartment(main_.WeaponsWindow().form(), [this] { main_.WeaponsWindow().Form_Load(); });
-}
-
-void frmGorvak::cmdShop_Click()
-{
-    ui::Form& hub = ShoppeWindow().form();
-    if (!hub.IsLoaded()) {
-        hub.Load();
-        ShoppeWindow().Form_Load();
-    }
-    hub.ShowModeless(&form());
-}
+void frmShoppe::cmdHealth_Click() { OpenDepartment(health_); }
+void frmShoppe::cmdMagic_Click() { OpenDepartment(magic_); }
+void frmShoppe::cmdWeapon_Click() { OpenDepartment(weapons_); }

@@ -3,14 +3,17 @@
 
 #include "ui/Form.h"
 
-#include <functional>
 #include <memory>
 
-class frmGorvak;
+class DepartmentWindow;
+namespace ui {
+class WindowSystem;
+}
 
 class frmShoppe {
 public:
-    explicit frmShoppe(frmGorvak& main);
+    frmShoppe(ui::WindowSystem& windows, ui::Form& main, DepartmentWindow& health,
+              DepartmentWindow& magic, DepartmentWindow& weapons);
     static constexpr ui::ControlName cmdHealth{"cmdHealth"};
     static constexpr ui::ControlName cmdMagic{"cmdMagic"};
     static constexpr ui::ControlName cmdWeapon{"cmdWeapon"};
@@ -23,8 +26,11 @@ public:
     void cmdWeapon_Click();
 
 private:
-    void OpenDepartment(ui::Form& department, const std::function<void()>& Form_Load);
+    void OpenDepartment(DepartmentWindow& department);
 
-    frmGorvak& main_;
+    ui::Form& main_;
+    DepartmentWindow& health_;
+    DepartmentWindow& magic_;
+    DepartmentWindow& weapons_;
     std::unique_ptr<ui::Form> form_;
 };

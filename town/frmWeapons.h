@@ -1,30 +1,12 @@
 // The weapons department: club, knife and sword.
 #pragma once
 
-#include "town/Wares.h"
-#include "ui/Form.h"
+#include "town/DepartmentWindow.h"
 
-#include <memory>
-
-class frmGorvak;
-
-class frmWeapons {
+class frmWeapons final : public DepartmentWindow {
 public:
-    explicit frmWeapons(frmGorvak& main);
-    static constexpr ui::ControlName cmdClub{"cmdClub"};
-    static constexpr ui::ControlName cmdKnife{"cmdKnife"};
-    static constexpr ui::ControlName cmdSword{"cmdSword"};
-    static ui::FormLayout Layout(frmWeapons* window = nullptr);
-
-    ui::Form& form() { return *form_; }
-    void Form_Load();
-    void cmdClub_Click();
-    void cmdKnife_Click();
-    void cmdSword_Click();
-
-private:
-    void Buy(town::Ware weapon);
-
-    frmGorvak& main_;
-    std::unique_ptr<ui::Form> form_;
+    static constexpr DepartmentLook Look{"frmWeapons", 3780, 3300, ui::Picture::Weapons,
+                                         town::Department::Weapons};
+    explicit frmWeapons(Town town);
+    static ui::FormLayout Layout();
 };

@@ -951,8 +951,10 @@ def shop_interior(title_icon, goods, wall, rng, w=252):
     # candles either side of the sign
     for tx in (22, w - 23):
         torch(im, tx, 40, rng)
-    # three shelves, one above each button
-    for i, (bx0, bx1) in enumerate(((24, 89), (96, 161), (168, 233))):
+    # a shelf for each of the goods, one above each button, 72 px apart
+    for i in range(len(goods)):
+        bx0 = 24 + 72 * i
+        bx1 = bx0 + 65
         mx = (bx0 + bx1) // 2
         im.rect(bx0 - 2, 52, bx1 + 2, 124, SHADOW)
         im.frame(bx0 - 3, 51, bx1 + 3, 125, INK)

@@ -31,6 +31,8 @@
 namespace playbot {
 
 using testing_support::OpenDungeon;
+using town::Ware;
+constexpr auto ButtonOf = DepartmentWindow::ButtonOf;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kScale = 5;  // the sanitizer build is several times slower
@@ -100,7 +102,7 @@ public:
         Check("start");
         while (!windows_.IsQuitting() && !failed_) {
             if (actionsInGame_ >= options_.actionsPerGame) {
-                Main().Click("cmdQuit");
+                Main().Click(frmGorvak::cmdQuit);
                 break;
             }
             depth_ = 1;
@@ -244,7 +246,7 @@ private:
             ScheduleTimed(Uniform(0.0, 5.0));
         } else if (form != nullptr && choice <= 4) {
             Note("OK on " + form->layout().name);
-            form->Click("cmdOK");
+            form->Click(cmdOK);
         } else if (form != nullptr && choice <= 6) {
             Note("close " + form->layout().name);
             form->RequestClose();
@@ -267,9 +269,9 @@ private:
         if (windows_.IsQuitting()) return;
         const int roll = Pick(0, 99);
         if (Chance(mood == Mood::Idle ? 0.003 : 0.006)) {
-            Note("cmdQuit");
+            Note(std::string(frmGorvak::cmdQuit.str()));
             if (Chance(0.5)) {
-                Main().Click("cmdQuit");
+                Main().Click(frmGorvak::cmdQuit);
             } else {
                 Main().RequestClose();
             }
@@ -283,8 +285,9 @@ private:
             Note("key " + std::to_string(static_cast<int>(key)));
             Main().KeyDown(key);
         } else if (roll < 76) {
-            const char* button = OneOf(std::array{"cmdShop", "cmdSpell", "cmdStatus"});
-            Note(button);
+            const ui::ControlName button =
+                OneOf(std::array{frmGorvak::cmdShop, frmGorvak::cmdSpell, frmGorvak::cmdStatus});
+            Note(std::string(button.str()));
             Main().Click(button);
         } else if (roll < 88) {
             Shop();
@@ -299,10 +302,10 @@ private:
     {
         Stats& s = game_->stats;
         if (!s.HasBrew && s.Gold >= 80 && Chance(0.8)) {
-            if (MagicWindow().IsVisible()) return Press(MagicWindow(), "cmdBrew");
-            if (Hub().IsVisible()) return Press(Hub(), "cmdMagic");
-            Note("cmdShop");
-            Main().Click("cmdShop");
+            if (MagicWindow().IsVisible()) return Press(MagicWindow(), ButtonOf(Ware::Brew));
+            if (Hub().IsVisible()) return Press(Hub(), frmShoppe::cmdMagic);
+            Note(std::string(frmGorvak::cmdShop.str()));
+            Main().Click(frmGorvak::cmdShop);
             return;
         }
         if (s.SpellMode) {
@@ -311,8 +314,8 @@ private:
             return;
         }
         if (s.HasBrew && s.Spells > 0 && Chance(0.5)) {
-            Note("cmdSpell");
-            Main().Click("cmdSpell");
+            Note(std::string(frmGorvak::cmdSpell.str()));
+            Main().Click(frmGorvak::cmdSpell);
             return;
         }
         const int next = NextStep(s.HasBrew);
@@ -402,21 +405,25 @@ private:
         Main().MouseDown(x, y, Pick(1, 3));
     }
 
-    void Press(ui::FakeForm& form, const char* button)
+    void Press(ui::FakeForm& form, ui::ControlName button)
     {
-        Note(form.layout().name + "." + button);
+        Note(form.layout().name + "." + std::string(button.str()));
         form.Click(button);
     }
 
     void Shop()
     {
-        switch (Pick(0, 3)) {
-        case 0: return Press(Hub(), OneOf(std::array{"cmdHealth", "cmdMagic", "cmdWeapon"}));
-        case 1: return Press(HealthWindow(), OneOf(std::array{"cmdPie", "cmdLodge", "cmdDoctor"}));
-        case 2: return Press(MagicWindow(), OneOf(std::array{"cmdSpell", "cmdAdvice", "cmdBrew"}));
-        default:
-            return Press(WeaponsWindow(), OneOf(std::array{"cmdClub", "cmdKnife", "cmdSword"}));
+        if (Chance(0.25)) {
+            return Press(
+                Hub(),
+                OneOf(std::array{frmShoppe::cmdHealth, frmShoppe::cmdMagic, frmShoppe::cmdWeapon}));
         }
+        // A ware's button in the window of its department, open or not.
+        const town::WareRow& row = OneOf(town::Wares);
+        ui::FakeForm& counter = row.department == town::Department::Health ? HealthWindow()
+            : row.department == town::Department::Magic                    ? MagicWindow()
+                                                                           : WeaponsWindow();
+        Press(counter, ButtonOf(row.ware));
     }
 
     void Dialog()
@@ -427,7 +434,7 @@ private:
         const bool hasOK =
             &form == &DiscoveryWindow() || &form == &BattleWindow() || &form == &StatusWindow();
         if (hasOK && Chance(0.5)) {
-            Press(form, "cmdOK");
+            Press(form, cmdOK);
         } else {
             Note("close " + form.layout().name);
             form.RequestClose();
@@ -601,20 +608,20 @@ private:
         Expect(Main().IsVisible(), where, "the main window is not showing");
         Expect(!StatusWindow().IsLoaded() || statusModals_ > 0, where,
                "the status window is open outside its modal run");
-        Expect(!BattleWindow().IsLoaded() || BattleWindow().IsEnabled("cmdOK") || game_->Battling,
+        Expect(!BattleWindow().IsLoaded() || BattleWindow().IsEnabled(cmdOK) || game_->Battling,
                where, "a battle window without a battle");
-        const bool buttons = Main().IsEnabled("cmdShop") || Main().IsEnabled("cmdSpell") ||
-            Main().IsEnabled("cmdStatus");
-        Expect(Main().IsEnabled("cmdShop") == Main().IsEnabled("cmdSpell") &&
-                   Main().IsEnabled("cmdShop") == Main().IsEnabled("cmdStatus"),
+        const bool buttons = Main().IsEnabled(frmGorvak::cmdShop) ||
+            Main().IsEnabled(frmGorvak::cmdSpell) || Main().IsEnabled(frmGorvak::cmdStatus);
+        Expect(Main().IsEnabled(frmGorvak::cmdShop) == Main().IsEnabled(frmGorvak::cmdSpell) &&
+                   Main().IsEnabled(frmGorvak::cmdShop) == Main().IsEnabled(frmGorvak::cmdStatus),
                where, "the three buttons disagree");
         Expect(!buttons || (!game_->Battling && !game_->Shuffling), where,
                std::string("buttons on while ") + (game_->Battling ? "battling" : "shuffling"));
-        Expect(Main().IsEnabled("cmdQuit"), where, "cmdQuit disabled");
+        Expect(Main().IsEnabled(frmGorvak::cmdQuit), where, "cmdQuit disabled");
         Int16 x = 0;
         Int16 y = 0;
         frmGorvak::GetPixelXY(room, x, y);
-        const auto marker = Main().ControlPlace("shpRoomMarker");
+        const auto marker = Main().ControlPlace(frmGorvak::shpRoomMarker);
         Expect(marker.left == x - 4 && marker.top == y - 4, where,
                "the marker is not on the current room");
     }
@@ -650,7 +657,7 @@ private:
         Expect(game_->RoomItem == file_.RoomItem, where,
                game + "items differ from the dungeon file's");
         Expect(!game_->Shuffling, where, game + "shuffling");
-        Expect(Main().IsEnabled("cmdShop"), where, game + "the buttons are off");
+        Expect(Main().IsEnabled(frmGorvak::cmdShop), where, game + "the buttons are off");
         for (int r = 0; r < RoomCount; ++r) {
             Int16 x = 0;
             Int16 y = 0;

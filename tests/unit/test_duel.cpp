@@ -35,6 +35,28 @@ TEST(Duel, ATieGoesToThePlayerAndTheDamageIsOneToFive)
     EXPECT_EQ(duel::TurnOutcome(0, 0, 0, 0.9999).damage, 5);
 }
 
+TEST(Duel, AFightEndsWhenTheSkeletonFallsBelowOneOrAfterABlowTheHeroCannotStand)
+{
+    duel::Fight won(1);
+    EXPECT_TRUE(won.Judge(3, 4, 0.0).playerHits) << "the fight's bonus counts";
+    won.SkeletonTakes(4);
+    EXPECT_FALSE(won.Over());
+    won.SkeletonTakes(1);
+    EXPECT_TRUE(won.Over());
+    EXPECT_TRUE(won.Won());
+    EXPECT_EQ(won.SkeletonHitPoints(), 0);
+
+    duel::Fight lost(0);
+    lost.PlayerStands(1, 1);
+    EXPECT_FALSE(lost.Over());
+    lost.PlayerStands(0, 50);
+    EXPECT_TRUE(lost.Over());
+    EXPECT_FALSE(lost.Won());
+    duel::Fight hurt(0);
+    hurt.PlayerStands(100, 0);
+    EXPECT_FALSE(hurt.Won());
+}
+
 TEST(Duel, DiceShowNineFaces)
 {
     EXPECT_EQ(duel::DieFace(0.0), 0);

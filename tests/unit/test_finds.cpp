@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -39,6 +40,33 @@ TEST(Finds, TheThiefTakesAQuarterRoundedHalfToEven)
     for (auto [gold, left] : {std::pair(2, 2), {6, 4}, {10, 8}, {14, 10}, {0, 0}, {7, 5}}) {
         const auto g = static_cast<Int16>(gold);
         EXPECT_EQ(g - finds::ThiefShare(g), left) << "from " << gold;
+    }
+}
+
+TEST(Finds, EachContentChangesItsStatisticAndSaysWhatFollows)
+{
+    using finds::Then;
+    struct Case {
+        Int16 item;
+        Int16 gold, spells, serum;
+        Then then;
+    };
+    const Case cases[] = {
+        {ItemGold, 3, 0, 0, Then::Show},           {ItemSpell, 0, 1, 0, Then::Show},
+        {ItemSerum, 0, 0, 1, Then::Show},          {ItemThief, -4, 0, 0, Then::Show},
+        {ItemTeleport, 0, 0, 0, Then::Teleport},   {ItemSkeleton, 0, 0, 0, Then::Fight},
+        {ItemGorvak, 0, 0, 0, Then::FinalMonster}, {ItemNone, 0, 0, 0, Then::Nothing},
+        {LastItem + 1, 0, 0, 0, Then::Nothing},    {-1, 0, 0, 0, Then::Nothing}};
+    for (const Case& c : cases) {
+        int draws = 0;
+        const finds::Find find = finds::FindIn(c.item, 14, [&draws] {
+            ++draws;
+            return DrawOf(3, 1);
+        });
+        EXPECT_EQ(std::tuple(find.gold, find.spells, find.serum, find.then),
+                  std::tuple(c.gold, c.spells, c.serum, c.then))
+            << "item " << c.item;
+        EXPECT_EQ(draws, c.item == ItemGold ? 1 : 0) << "only gold draws, its amount";
     }
 }
 
@@ -92,6 +120,9 @@ TEST(Rooms, TheShuffleDrawsOnlyRoomsAndLeavesTheStartRoomAlone)
     EXPECT_FALSE(ShuffleSwaps(StartRoom, 55));
     EXPECT_EQ(GorvakRoomOf(d.RoomItem), 55);
     EXPECT_EQ(GorvakRoomOf({}), 0) << "none reads as room 0";
+    std::array<Int16, RoomCount> two{};
+    two[10] = two[70] = ItemGorvak;
+    EXPECT_EQ(GorvakRoomOf(two), 70) << "the last one";
 }
 
 }  // namespace

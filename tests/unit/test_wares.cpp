@@ -1,36 +1,49 @@
-// The nine wares: their prices, what each does, and the advice.
+// The wares' table: prices, what each does, the amounts drawn, and the advice.
 #include "core/Module1.h"
-#include "core/Texts.h"
-#include "sound/fake/FakeSound.h"
 #include "town/Wares.h"
-#include "ui/fake/FakeClock.h"
-#include "ui/fake/FakeWindowSystem.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
 using town::Ware;
 
-TEST(Wares, EachWareHasItsPrice)
+TEST(Wares, EachWareHasItsShelfAndPrice)
 {
-    const std::pair<Ware, int> prices[] = {
-        {Ware::Pie, 10},   {Ware::Lodge, 15},  {Ware::Doctor, 15},
-        {Ware::Charm, 10}, {Ware::Advice, 20}, {Ware::Brew, 80},
-        {Ware::Club, 15},  {Ware::Knife, 40},  {Ware::Sword, 60}};
-    for (auto [ware, price] : prices) EXPECT_EQ(town::PriceOf(ware), price);
+    using town::Department;
+    const std::tuple<Ware, Department, int, int> rows[] = {
+        {Ware::Pie, Department::Health, 0, 10},    {Ware::Lodge, Department::Health, 1, 15},
+        {Ware::Doctor, Department::Health, 2, 15}, {Ware::Charm, Department::Magic, 0, 10},
+        {Ware::Advice, Department::Magic, 1, 20},  {Ware::Brew, Department::Magic, 2, 80},
+        {Ware::Club, Department::Weapons, 0, 15},  {Ware::Knife, Department::Weapons, 1, 40},
+        {Ware::Sword, Department::Weapons, 2, 60}};
+    for (auto [ware, department, shelf, price] : rows) {
+        const town::WareRow& row = town::Row(ware);
+        EXPECT_EQ(std::tuple(row.department, row.shelf, row.price),
+                  std::tuple(department, shelf, price))
+            << row.button;
+    }
 }
 
-TEST(Wares, OnlyLodgingAndTheDoctorDrawTheirAmounts)
+TEST(Wares, OnlyLodgingAndTheDoctorDrawTheirAmountsHalvesGoingToEven)
 {
     int draws = 0;
-    const auto rnd = [&draws] {
-        ++draws;
-        return 0.5;
-    };
-    EXPECT_EQ(town::EffectOf(Ware::Lodge, rnd).attack, 22) << "21.5 rounds up to even";
-    EXPECT_EQ(town::EffectOf(Ware::Doctor, rnd).health, 16) << "16.5 rounds down to even";
-    EXPECT_EQ(draws, 2);
+    // u, the night's lodging, the doctor
+    for (auto [u, lodge, doctor] : {std::tuple(0.0, 21, 16),
+                                    {0.4999, 21, 16},
+                                    {0.5, 22, 16},
+                                    {0.5001, 22, 17},
+                                    {0.9999, 22, 17}}) {
+        const auto rnd = [&draws, u = u] {
+            ++draws;
+            return u;
+        };
+        EXPECT_EQ(town::EffectOf(Ware::Lodge, rnd).attack, lodge) << u;
+        EXPECT_EQ(town::EffectOf(Ware::Doctor, rnd).health, doctor) << u;
+    }
+    EXPECT_EQ(draws, 10) << "one draw a purchase";
     for (Ware w :
          {Ware::Pie, Ware::Charm, Ware::Advice, Ware::Brew, Ware::Club, Ware::Knife, Ware::Sword}) {
         town::EffectOf(w, {});  // an empty source would throw if asked
@@ -48,10 +61,7 @@ TEST(Wares, OnlyLodgingAndTheDoctorDrawTheirAmounts)
 
 class ApplyTest : public ::testing::Test {
 protected:
-    ui::FakeClock clock;
-    ui::FakeWindowSystem windows{clock, nullptr};
-    sound::FakeSound sounds;
-    Module1 stats{windows, sounds};
+    Module1 stats;
 };
 
 TEST_F(ApplyTest, AWeaponReplacesTheOneCarriedEvenABetterOne)
@@ -64,7 +74,7 @@ TEST_F(ApplyTest, AWeaponReplacesTheOneCarriedEvenABetterOne)
 TEST_F(ApplyTest, CappedValuesGoThroughTheAddersWhichWarnWhenStillLow)
 {
     int warnings = 0;
-    stats.statusAction = [&warnings] { ++warnings; };
+    stats.tell = [&warnings](Module1::Notice) { ++warnings; };
     stats.Attack = 95;
     town::Apply(town::EffectOf(Ware::Lodge, [] { return 0.0; }), stats);
     EXPECT_EQ(stats.Attack, Module1::MaxAttack);
@@ -75,11 +85,13 @@ TEST_F(ApplyTest, CappedValuesGoThroughTheAddersWhichWarnWhenStillLow)
     town::Apply(town::EffectOf(Ware::Pie, {}), stats);
     EXPECT_EQ(stats.Pies, 1);
     EXPECT_EQ(warnings, 1) << "one pie left warns";
-    EXPECT_EQ(sounds.CountOf(sound::Sound::sndCheckStats), 1);
     town::Apply(town::EffectOf(Ware::Charm, {}), stats);
     town::Apply(town::EffectOf(Ware::Brew, {}), stats);
     EXPECT_EQ(stats.Spells, 1);
     EXPECT_TRUE(stats.HasBrew);
+    stats.Spells = 32767;
+    town::Apply(town::EffectOf(Ware::Charm, {}), stats);
+    EXPECT_EQ(stats.Spells, 32767) << "charms stop at the top";
 }
 
 TEST(Advice, NamesOneDirectionAndOnlyEastOrWestOnceTheColumnsDiffer)

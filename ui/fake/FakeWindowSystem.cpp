@@ -106,11 +106,9 @@ void FakeForm::SetEnabled(ControlName control, bool enabled)
     State(control.str()).enabled = enabled;
 }
 
-bool FakeForm::IsEnabled(ControlName control) const { return IsEnabled(control.str()); }
-
-bool FakeForm::IsEnabled(std::string_view control) const
+bool FakeForm::IsEnabled(ControlName control) const
 {
-    return loaded_ && State(control).enabled;
+    return loaded_ && State(control.str()).enabled;
 }
 
 void FakeForm::SetVisible(ControlName control, bool visible)
@@ -118,9 +116,9 @@ void FakeForm::SetVisible(ControlName control, bool visible)
     State(control.str()).visible = visible;
 }
 
-bool FakeForm::IsControlVisible(std::string_view control) const
+bool FakeForm::IsControlVisible(ControlName control) const
 {
-    return loaded_ && State(control).visible;
+    return loaded_ && State(control.str()).visible;
 }
 
 void FakeForm::MoveControl(ControlName control, int left, int top)
@@ -130,18 +128,18 @@ void FakeForm::MoveControl(ControlName control, int left, int top)
     s.top = top;
 }
 
-FakeForm::Place FakeForm::ControlPlace(std::string_view control) const
+FakeForm::Place FakeForm::ControlPlace(ControlName control) const
 {
-    const ControlState& s = State(control);
+    const ControlState& s = State(control.str());
     return {s.left, s.top};
 }
 
-bool FakeForm::Click(std::string_view control)
+bool FakeForm::Click(ControlName control)
 {
     if (!IsVisible() || !IsEnabled(control) || !IsControlVisible(control)) return false;
     if (!system_.TakesInput(*this)) return false;
     for (const ControlLayout& c : layout_.controls) {
-        if (c.name.str() == control && c.onClick) system_.Deliver(c.onClick);
+        if (c.name == control && c.onClick) system_.Deliver(c.onClick);
     }
     return true;
 }

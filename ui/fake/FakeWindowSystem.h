@@ -38,14 +38,12 @@ public:
     bool IsEnabled(ControlName control) const override;
     void SetVisible(ControlName control, bool visible) override;
     void MoveControl(ControlName control, int left, int top) override;
-    // The tests name controls as the player sees them; an unknown name throws.
-    bool IsEnabled(std::string_view control) const;
 
     // The player's actions, as the real windows deliver them: a click on a
     // disabled or hidden button, on a closed window, or on any window but
-    // the topmost modal one while one is up, does nothing.
-    bool Click(std::string_view control);
-    bool Click(ControlName control) { return Click(control.str()); }
+    // the topmost modal one while one is up, does nothing. A control the
+    // window does not have throws.
+    bool Click(ControlName control);
     void MouseDown(float x, float y, int button = 1);
     void KeyDown(Key key);
     // The close box: asks onQueryUnload; true when the window closed.
@@ -54,12 +52,12 @@ public:
 
     FakeSurface& fakeSurface();
     const FormLayout& layout() const { return layout_; }
-    bool IsControlVisible(std::string_view control) const;
+    bool IsControlVisible(ControlName control) const;
     struct Place {
         int left;
         int top;
     };
-    Place ControlPlace(std::string_view control) const;
+    Place ControlPlace(ControlName control) const;
 
     Form* owner = nullptr;
     bool modal = false;

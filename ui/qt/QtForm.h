@@ -1,57 +1,18 @@
 #pragma once
 
 #include "ui/Form.h"
+#include "ui/qt/FormWidget.h"
 #include "ui/qt/QtSurface.h"
 
 #include <QPointer>
 #include <QWidget>
 
-class QPushButton;
-
-#include <map>
 #include <memory>
 #include <string>
 
 namespace ui {
 
 class QtWindowSystem;
-class QtForm;
-
-// The native window of a loaded form: paints the form's surface and its
-// floating shapes, and forwards clicks and close requests.
-class FormWidget final : public QWidget {
-public:
-    FormWidget(const FormLayout& layout, QtForm& form);
-
-    struct Shape {
-        QRect box;
-        QColor color;
-        bool visible = true;
-    };
-    std::map<std::string, QWidget*, std::less<>> controls;
-    std::map<std::string, Shape, std::less<>> shapes;
-
-    // Keyboard focus around a control that is about to be disabled or
-    // hidden, and that is enabled or shown again.
-    void ControlLeaving(QWidget* control);
-    void ControlReturning(QWidget* control);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    bool HandleKey(const QKeyEvent& event);
-    bool Walk(const QKeyEvent& event);
-    QPushButton* OkButton() const;
-
-    QtForm& form_;
-    QPointer<QWidget> focusReturnsTo_;
-};
 
 class QtForm final : public Form {
 public:

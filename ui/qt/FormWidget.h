@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <string>
+
+class QPushButton;
+
+namespace ui {
+
+struct FormLayout;
+class QtForm;
+
+// The native window of a loaded form: paints the form's surface and its
+// floating shapes, and forwards clicks and close requests.
+class FormWidget final : public QWidget {
+public:
+    FormWidget(const FormLayout& layout, QtForm& form);
+
+    // A window with an owner is a dialog transient for the owner's window,
+    // so window managers keep it above that window and place it with it.
+    // One without is a normal top-level window: the main window and the
+    // town's departments. (A parentless dialog would be transient for Qt's
+    // hidden group leader instead, which window managers stack by rules of
+    // their own: mutter and KWin put a department opened from the hub
+    // behind the main window.)
+    static Qt::WindowFlags WindowFlags(bool owned);
+
+    struct Shape {
+        QRect box;
+        QColor color;
+        bool visible = true;
+    };
+    std::map<std::string, QWidget*, std::less<>> controls;
+    std::map<std::string, Shape, std::less<>> shapes;
+
+    // Keyboard focus around a control that is about to be disabled or
+    // hidden, and that is enabled or shown again.
+    void ControlLeaving(QWidget* control);
+    void ControlReturning(QWidget* control);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool HandleKey(const QKeyEvent& event);
+    bool Walk(const QKeyEvent& event);
+    QPushButton* OkButton() const;
+
+    QtForm& form_;
+    QPointer<QWidget> focusReturnsTo_;
+};
+
+}  // namespace ui
