@@ -418,6 +418,7 @@ TEST_F(RewardTest, TheCoinsShowForTwoSecondsBeforeTheyArePaid)
 
 // The quick pace shortens the pauses and nothing else: on the same seeded
 // dice an encounter ends alike, in statistics, draws, sounds and messages.
+// Seed, attack, weapon, pies, serum: wins, a serum drunk, the last, a death.
 class PaceTest : public CombatTest,
                  public ::testing::WithParamInterface<std::tuple<double, int, int, int, int>> { };
 
@@ -429,22 +430,17 @@ TEST_P(PaceTest, TheQuickPaceChangesNoOutcome)
         sounds.plays.clear();
         windows.messages.clear();
         Start(dungeon_);
-        Settings chosen;
-        chosen.pace = pace;
-        game->SettingsWindow().Use(chosen);
+        game->SettingsWindow().Use({1, false, 100, "", pace});
         std::tie(Stats().Attack, Stats().Weapon, Stats().Pies, Stats().Serum) =
             std::tuple<Int16, Int16, Int16, Int16>(attack, weapon, pies, serum);
-        const unsigned before = game->GameNumber();
         WalkTo(kSkeletonRoom);
-        return std::tuple(game->GameNumber() - before, Stats().Gold, Stats().Attack, Stats().Health,
+        return std::tuple(game->GameNumber(), Stats().Gold, Stats().Attack, Stats().Health,
                           Stats().Serum, random.draws, sounds.plays, windows.messages);
     };
     const auto designed = encounter(BattlePace::AsDesigned);
     EXPECT_EQ(encounter(BattlePace::Quick), designed);
 }
 
-// Seed, attack, weapon, pies, serum: wins, a win drinking one serum, a
-// win drinking the last, a death.
 INSTANTIATE_TEST_SUITE_P(Combat, PaceTest,
                          ::testing::Values(std::tuple(1.0, 100, 0, 1, 0),
                                            std::tuple(2.0, 100, 3, 0, 0),

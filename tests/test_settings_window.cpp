@@ -55,10 +55,7 @@ TEST_F(SettingsWindowTest, TheWindowOpensOverTheGameByKeyOrVersionLineAndChanges
     int opened = 0;
     int cards = 0;
     windows.onModal = [&](ui::FakeForm& form) {
-        if (form.layout().name == "frmHowToPlay") {
-            ++cards;
-            return;
-        }
+        if (form.layout().name == "frmHowToPlay") return void(++cards);
         ++opened;
         EXPECT_EQ(form.layout().name, "frmSettings");
         EXPECT_EQ(form.owner, &game->form());
@@ -71,7 +68,6 @@ TEST_F(SettingsWindowTest, TheWindowOpensOverTheGameByKeyOrVersionLineAndChanges
         EXPECT_FALSE(form.IsEnabled(frmSettings::cmdZoomIn)) << "the screen holds no more";
         form.Click(frmSettings::cmdZoomOut);
         if (opened == 1) form.Click(frmSettings::cmdPace);
-        EXPECT_EQ(form.Text(frmSettings::lblPaceValue), "快啲");
         form.Click(frmSettings::cmdHowToPlay);
         form.Click(frmSettings::cmdOK);
         EXPECT_FALSE(form.IsVisible());

@@ -48,8 +48,7 @@ TEST_F(StartupTest, TheShuffleMovesItemsButKeepsTheStartRoomsAndTheSet)
     EXPECT_TRUE(Main().IsVisible());
 }
 
-// No settings saved yet: the how-to-play card opens once the shuffle is
-// over, the settings saved first so that it never opens by itself again.
+// No settings yet: the card opens after the shuffle, the settings saved first.
 TEST_F(StartupTest, OnlyAFirstStartOpensTheCardAfterTheShuffleSavingFirst)
 {
     for (const bool first : {true, false}) {

@@ -197,8 +197,7 @@ class Game:
         self.config = config or os.path.join(self.cwd, "config")
         if not (config or first_start):  # a returning player's: no card at the start
             os.makedirs(os.path.join(self.config, "gorvak"))
-            with open(os.path.join(self.config, "gorvak", "settings.ini"), "w") as f:
-                f.write("[General]\n")
+            shutil.copy(os.devnull, os.path.join(self.config, "gorvak", "settings.ini"))
         path = os.path.join(self.cwd, "Dungeon.gvk")
         if dungeon is None:
             shutil.copy(os.path.join(os.path.dirname(EXE), "Dungeon.gvk"), path)
@@ -655,8 +654,7 @@ def case_zoom(game):
 
 
 def case_card_keys(game):
-    """A first start opens the how-to-play card after the shuffle; F1 opens
-    it over whichever window has the keyboard."""
+    """The card opens at a first start, and on F1 over any window."""
     game.wait_main()
     cards = lambda: visible_windows(TITLE_RE, CARD_SIZE)  # noqa: E731
     press_keys(wait_front(game, cards, "card at the first start", 20)[0], "Escape")
@@ -671,7 +669,6 @@ def case_card_keys(game):
         card, _ = wait_front(game, cards, "card after F1")
         press_keys(card, key)
         check(wait_until(lambda: not cards(), 3), "the card stayed open after %s" % key)
-    check(visible_windows(TITLE_RE, HEALTH_SIZE), "the shop did not stay open")
 
 
 CASES = [

@@ -56,7 +56,6 @@ void GameTest::WriteDungeon(const Dungeon& dungeon) { WriteDungeonBytes(EncodeDu
 void GameTest::Start(const Dungeon& dungeon)
 {
     WriteDungeon(dungeon);
-    game.reset();  // the old game lets go of the window system first
     game = std::make_unique<frmGorvak>(Services{windows, clock, random, sounds});
     game->DungeonFile = "Dungeon.gvk";
     game->InitObjects();
@@ -67,7 +66,6 @@ void GameTest::Start(const Dungeon& dungeon)
 void GameTest::Load(const Dungeon& dungeon, const std::function<void(frmGorvak&)>& before)
 {
     WriteDungeon(dungeon);
-    game.reset();
     game = std::make_unique<frmGorvak>(Services{windows, clock, random, sounds});
     if (before) before(*game);
     windows.Deliver([this] { game->Form_Load(); });

@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,7 +38,6 @@ protected:
     void Start(const Dungeon& dungeon);
     void Start(std::string_view text) { Start(FromText(text)); }
     // The real start-up sequence, shuffle included.
-    // `before` sees the game before it loads.
     void Load(const Dungeon& dungeon, const std::function<void(frmGorvak&)>& before = {});
 
     ui::FakeForm& Main() const;

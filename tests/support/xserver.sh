@@ -71,16 +71,15 @@ await_exit() {
 
 # game_environment SCRATCH: what the real game gets in these tests besides
 # the server: Qt's X11 platform at scale 1, SDL's dummy audio driver, a
-# runtime and a settings folder of its own, as a returning player's (a
-# first start opens the how-to-play card over the game), and nothing of the
-# caller's desktop (its language neither: the game speaks as written).
+# runtime and a settings folder of its own, and nothing of the caller's
+# desktop (its language neither: the game speaks as written).
 game_environment() {
     mkdir -m 0700 "$1/runtime"
     unset WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE \
           QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS LANGUAGE LC_ALL LC_MESSAGES
     export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$1/runtime" \
            XDG_CONFIG_HOME="$1/config" LANG=C.UTF-8
-    mkdir -p "$1/config/gorvak" && printf '[General]\n' >"$1/config/gorvak/settings.ini"
+    mkdir -p "$1/config/gorvak" && : >"$1/config/gorvak/settings.ini"  # no first start
 }
 
 # game_session NAME: for a script that drives the game from a program of its

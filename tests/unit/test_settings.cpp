@@ -43,7 +43,6 @@ TEST(Settings, EachBadValueGivesItsOwnDefaultAndLeavesTheRest)
         {"language=en", {1, false, 55, "en"}},
         {"language=../../etc", {1, false, 55, ""}},
         {"battlePace=quick", {1, false, 55, "", BattlePace::Quick}},
-        {"battlePace=fast", {1, false, 55, ""}},
         {"[Other]\nzoom=4\n[General]", {1, false, 55, ""}},
         {"[general]\nzoom=4", {4, false, 55, ""}},
         {"[General\nzoom=4", {1, false, 55, ""}},
