@@ -40,16 +40,14 @@ namespace {
 
 ui::QtForm& AsQt(ui::Form& form) { return static_cast<ui::QtForm&>(form); }
 
-QPushButton* ButtonOf(ui::Form& form, ui::ControlName name)
-{
-    const std::string_view n = name.str();
-    return AsQt(form).widget()->findChild<QPushButton*>(
-        QString::fromUtf8(n.data(), static_cast<int>(n.size())));
-}
-
 QString ToQt(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QPushButton* ButtonOf(ui::Form& form, ui::ControlName name)
+{
+    return AsQt(form).widget()->findChild<QPushButton*>(ToQt(name.str()));
 }
 
 class QtWindowsTest : public testing_support::GameTest {

@@ -77,17 +77,21 @@ void DepartmentWindow::Buy(town::Ware ware)
     const town::Effect effect = town::EffectOf(ware, [this] { return town_.random.Rnd(); });
     town::Apply(effect, stats);
     const town::Message& message = row.message;
-    std::string text(message.text);
+    const auto said = [](const texts::Text* t) { return t != nullptr ? t->str() : ""; };
+    std::string text(said(message.text));
     switch (message.says) {
     case town::Says::Nothing: return;
     case town::Says::Text: break;
     case town::Says::AttackGiven:
     case town::Says::HealthGiven: {
         const Int16 n = message.says == town::Says::AttackGiven ? effect.attack : effect.health;
-        text += "\r\n\r\n" + std::string(texts::Added) + Decimal(n) + std::string(message.suffix);
+        text +=
+            "\r\n\r\n" + std::string(texts::Added) + Decimal(n) + std::string(said(message.suffix));
         break;
     }
-    case town::Says::Advice: text += std::string(GetAdvice()) + std::string(message.suffix); break;
+    case town::Says::Advice:
+        text += std::string(GetAdvice()) + std::string(said(message.suffix));
+        break;
     }
     town_.windows.MessageBox(text, nullptr);
 }

@@ -38,8 +38,8 @@ struct Message {
     enum class Says { Nothing, Text, AttackGiven, HealthGiven, Advice };
     Says says = Says::Nothing;
     // The text; before the amount given, a blank line and "增加".
-    texts::Text text{"", ""};
-    texts::Text suffix{"", ""};  // after the amount given
+    const texts::Text* text = nullptr;
+    const texts::Text* suffix = nullptr;  // after the amount given
 };
 
 struct WareRow {
@@ -64,7 +64,7 @@ inline constexpr std::array Wares = {
             texts::cmdLodge,
             15,
             {.attack = 21, .drawn = true},
-            {Says::AttackGiven, texts::Lodged, texts::LodgeSuffix}},
+            {Says::AttackGiven, &texts::Lodged, &texts::LodgeSuffix}},
     WareRow{Ware::Doctor,
             Department::Health,
             2,
@@ -72,7 +72,7 @@ inline constexpr std::array Wares = {
             texts::cmdDoctor,
             15,
             {.health = 16, .drawn = true},
-            {Says::HealthGiven, texts::Doctored, texts::DoctorSuffix}},
+            {Says::HealthGiven, &texts::Doctored, &texts::DoctorSuffix}},
     WareRow{
         Ware::Charm, Department::Magic, 0, "cmdSpell", texts::cmdMagicSpell, 10, {.spells = 1}, {}},
     WareRow{Ware::Advice,
@@ -82,7 +82,7 @@ inline constexpr std::array Wares = {
             texts::cmdAdvice,
             20,
             {},
-            {Says::Advice, texts::AdvicePrefix, texts::AdviceSuffix}},
+            {Says::Advice, &texts::AdvicePrefix, &texts::AdviceSuffix}},
     WareRow{Ware::Brew,
             Department::Magic,
             2,
@@ -90,7 +90,7 @@ inline constexpr std::array Wares = {
             texts::cmdBrew,
             80,
             {.brew = true},
-            {Says::Text, texts::HaveBrew}},
+            {Says::Text, &texts::HaveBrew}},
     WareRow{Ware::Club, Department::Weapons, 0, "cmdClub", texts::cmdClub, 15, {.weapon = 1}, {}},
     WareRow{
         Ware::Knife, Department::Weapons, 1, "cmdKnife", texts::cmdKnife, 40, {.weapon = 2}, {}},

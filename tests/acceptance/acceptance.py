@@ -8,7 +8,6 @@ the cases, one fresh game in one fresh working folder each.
 usage: acceptance.py <path-to-gorvak> <scratch-folder>
 """
 
-import ctypes
 import os
 import re
 import shutil
@@ -19,8 +18,12 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xdriver import Screen, wait_until  # noqa: E402
+from Xlib import error as xerror  # noqa: E402
+
 TITLE = "PELLAMORN的一生外傳[RPG版]"
-TITLE_RE = "^" + re.escape(TITLE) + "$"  # POSIX ERE: [ ] escaped, the rest literal
+TITLE_RE = "^" + re.escape(TITLE) + "$"
 BOX_TITLE = "Gorvak"
 BOX_RE = "^Gorvak$"
 
@@ -53,6 +56,7 @@ TOWN_RIGHT = (168, 168, 65, 33)
 
 EXE = None
 SCRATCH = None
+X = None
 main_window = None
 FAILDIR = os.path.join(os.getcwd(), "acceptance-failures")
 
@@ -66,64 +70,23 @@ def check(cond, why):
         raise CaseFailure(why)
 
 
-def wait_until(pred, timeout, step=0.05):
-    """Polls pred until it returns something truthy; returns it, or None."""
-    end = time.monotonic() + timeout
-    while True:
-        got = pred()
-        if got:
-            return got
-        if time.monotonic() >= end:
-            return None
-        time.sleep(step)
-
-
 # ---------------------------------------------------------------- X helpers
 
-def run(args, timeout=10):
-    return subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                          timeout=timeout, check=False)
-
-
-def xdo(*args, timeout=10):
-    return run(["xdotool", *args], timeout=timeout)
-
-
 def search(regex, visible=True):
-    args = ["search"] + (["--onlyvisible"] if visible else []) + ["--name", regex]
-    out = xdo(*args).stdout.decode()
-    return [int(w) for w in out.split()]
+    return [w.id for w in X.windows(name=regex, viewable=visible)]
+
+
+def as_tuple(w):
+    return w and (w.x, w.y, w.w, w.h, w.viewable)
 
 
 def geometry(win):
     """(x, y, w, h, viewable) of a window, or None when it is gone."""
-    r = run(["xwininfo", "-id", str(win)])
-    if r.returncode != 0:
-        return None
-    t = r.stdout.decode(errors="replace")
-
-    def num(label):
-        m = re.search(label + r":\s+(-?\d+)", t)
-        return int(m.group(1)) if m else None
-    return (num("Absolute upper-left X"), num("Absolute upper-left Y"),
-            num("Width"), num("Height"), "IsViewable" in t)
-
-
-def names(win):
-    """WM_NAME and _NET_WM_NAME as a window manager would read them."""
-    env = dict(os.environ, LC_ALL="C.UTF-8")
-    r = subprocess.run(["xprop", "-id", str(win), "-notype", "WM_NAME", "_NET_WM_NAME"],
-                       stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env, timeout=10)
-    found = {}
-    for line in r.stdout.decode(errors="replace").splitlines():
-        m = re.match(r'^(WM_NAME|_NET_WM_NAME) = "(.*)"$', line)
-        if m:
-            found[m.group(1)] = m.group(2).replace('\\"', '"').replace("\\\\", "\\")
-    return found.get("WM_NAME"), found.get("_NET_WM_NAME")
+    return as_tuple(X.geometry(win))
 
 
 def title_problem(win, expected, what):
-    wm, net = names(win)
+    wm, net = X.names(win)
     if wm == expected and net == expected:
         return None
     return "%s title is WM_NAME=%r _NET_WM_NAME=%r, want %r" % (what, wm, net, expected)
@@ -135,51 +98,15 @@ def check_title(win, expected, what):
 
 
 def visible_windows(regex, size=None):
-    out = []
-    for w in search(regex):
-        g = geometry(w)
-        if g and g[4] and (size is None or (g[2], g[3]) == size):
-            out.append((w, g))
-    return out
+    return [(w.id, as_tuple(w)) for w in X.windows(name=regex, size=size)]
 
 
-class Shot:
-    """A screenshot of the main window, or of `window`: what lies above it
-    too, unless a compositing window manager gives the window's own."""
-
-    def __init__(self, window=None):
-        window = window or main_window
-        data = run(["import", "-window", str(window), "-depth", "8", "ppm:-"], timeout=15).stdout
-        self.raw = data
-        fields, i = [], 0
-        while len(fields) < 4:
-            while data[i:i + 1].isspace():
-                i += 1
-            if data[i:i + 1] == b"#":
-                i = data.index(b"\n", i)
-                continue
-            j = i
-            while not data[j:j + 1].isspace():
-                j += 1
-            fields.append(data[i:j])
-            i = j
-        check(fields[0] == b"P6" and fields[3] == b"255", "screenshot is not an 8-bit PPM")
-        self.w, self.h = int(fields[1]), int(fields[2])
-        self.px = data[i + 1:]
-
-    def at(self, x, y):
-        o = (y * self.w + x) * 3
-        return tuple(self.px[o:o + 3])
-
-    def near(self, x, y, colour, radius=1):
-        return any(self.at(x + dx, y + dy) == colour
-                   for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1))
-
-    def save(self, path):
-        with open(path + ".ppm", "wb") as f:
-            f.write(self.raw)
-        run(["convert", path + ".ppm", path + ".png"])
-        os.remove(path + ".ppm")
+def Shot(window=None):
+    """A screenshot of the main window, or of `window` ("root": the screen)."""
+    try:
+        return X.image(None if window == "root" else window or main_window)
+    except xerror.XError as e:
+        raise CaseFailure("no screenshot: %s" % e)
 
 
 def settled(checks, timeout=2.0):
@@ -197,50 +124,25 @@ def settled(checks, timeout=2.0):
         time.sleep(0.1)
 
 
-def click(x, y):
-    """A real left click at a screen position."""
-    # --sync waits for the pointer to move, so it must not already be there.
-    xdo("mousemove", "--sync", str(x + 7), str(y + 7))
-    xdo("mousemove", "--sync", str(x), str(y))
-    xdo("click", "1")
-
-
 def click_client(x, y, origin=None):
     origin = origin or geometry(main_window)  # below a window manager's title bar
-    click(origin[0] + x, origin[1] + y)
+    X.click(origin[0] + x, origin[1] + y)
 
 
 def click_button(rect, origin=None):
     click_client(rect[0] + rect[2] // 2, rect[1] + rect[3] // 2, origin)
 
 
-def press_return(win):
-    # Focus as a window manager would give it, then a real key press.
-    xdo("windowfocus", "--sync", str(win))
-    xdo("key", "Return")
-
-
 def press_keys(win, *keys):
-    """Real key presses (XTEST) into a window that has the focus as a
-    window manager would give it."""
-    xdo("windowfocus", "--sync", str(win))
+    """Real key presses into a window that has the focus as a window manager
+    would give it."""
+    X.focus(win)
     for k in keys:
-        xdo("key", k)
+        X.key(k)
 
 
-def root_windows(*props):
-    """For each property of the root window, the windows it names."""
-    out = run(["xprop", "-root", "-notype", *props]).stdout.decode(errors="replace")
-    return [[int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", line.partition("#")[2])]
-            for line in out.splitlines()]
-
-
-def outer_corner(win):
-    """A window's outer corner: its client area less its frame; None once gone."""
-    out = run(["xprop", "-id", str(win), "-notype", "_NET_FRAME_EXTENTS"]).stdout.decode()
-    left, _, top, _ = map(int, re.findall(r"\d+", out) or [0] * 4)
-    g = geometry(win)
-    return g and (g[0] - left, g[1] - top)
+def press_return(win):
+    press_keys(win, "Return")
 
 
 def wait_front(game, find, what, timeout=5):
@@ -255,62 +157,14 @@ def wait_front(game, find, what, timeout=5):
         g = seen["geometry"] = geometry(win)
         if not g:
             return False
-        stack, active, wm = root_windows("_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW",
-                                         "_NET_SUPPORTING_WM_CHECK")
-        if not stack:  # bottom to top: the manager's list, else the server's own tree
-            tree = run(["xwininfo", "-root", "-tree", "-int"]).stdout.decode()
-            stack = [int(w) for w in re.findall(r"^ +(\d+) [(\"]", tree, re.M)][::-1]
-        if not wm:
-            active = [int(w) for w in xdo("getwindowfocus").stdout.split()]
         ours = search(TITLE_RE + "|" + BOX_RE)
-        seen["stack"], seen["active"] = [w for w in stack if w in ours], active[:1]
-        out = xdo("mousemove", str(g[0] + g[2] // 2), str(g[1] + g[3] // 2),
-                  "getmouselocation", "--shell").stdout.decode()
-        seen["under"] = under = int(out.split()[-1][7:] or 0)  # WINDOW=, maybe its frame
-        # (xwininfo -id 0 would wait for a click)
-        inside = under == win or under and re.search(r"\s%d\s" % win, run(
-            ["xwininfo", "-int", "-tree", "-id", str(under)]).stdout.decode())
-        return seen["stack"][-1:] == seen["active"] == [win] and bool(inside)
+        seen["stack"] = [w for w in X.stacking() if w in ours]
+        seen["active"] = X.active()
+        X.point(g[0] + g[2] // 2, g[1] + g[3] // 2)
+        seen["under"] = under = X.under_pointer(win)
+        return seen["stack"][-1:] == seen["active"] == [win] and under
     check(wait_until(front, 3), "the %s %d is not in front: %s" % (what, win, seen))
     return win, seen["geometry"]
-
-
-def send_close_request(win):
-    """WM_DELETE_WINDOW, the message a window manager sends for the close box."""
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                               ctypes.c_void_p]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-    class ClientMessage(ctypes.Structure):
-        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
-                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
-                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
-
-    class XEvent(ctypes.Union):
-        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-    dpy = x11.XOpenDisplay(None)
-    check(dpy, "cannot open the X display for the close request")
-    try:
-        ev = XEvent()
-        ev.xclient.type = 33  # ClientMessage
-        ev.xclient.display = dpy
-        ev.xclient.window = win
-        ev.xclient.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
-        ev.xclient.format = 32
-        ev.xclient.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
-        ev.xclient.data[1] = 0  # CurrentTime
-        check(x11.XSendEvent(dpy, win, 0, 0, ctypes.byref(ev)) != 0, "XSendEvent failed")
-        x11.XFlush(dpy)
-    finally:
-        x11.XCloseDisplay(dpy)
 
 
 # ----------------------------------------------------------------- dungeons
@@ -446,12 +300,12 @@ def check_exit(game, want_zero, timeout, what):
 def case_title_and_size(game):
     win, (_, _, w, h, _) = game.wait_main()
     check((w, h) == MAIN_SIZE, "client %dx%d, want 640x481" % (w, h))
-    check(wait_until(lambda: outer_corner(win) == MAIN_POS, 3),
-          "window at %s, want (13,13)" % (outer_corner(win),))
+    check(wait_until(lambda: X.outer_corner(win) == MAIN_POS, 3),
+          "window at %s, want (13,13)" % (X.outer_corner(win),))
     check_title(win, TITLE, "main window")
     # Run from the build folder, with no desktop entry: the icon is the game's own.
-    icon = run(["xprop", "-id", str(win), "_NET_WM_ICON"]).stdout.decode(errors="replace")
-    check("Icon (64 x 64)" in icon, "main window has no 64 x 64 icon: %r" % icon[:80])
+    icon = X.icon_sizes(win)
+    check((64, 64) in icon, "main window has no 64 x 64 icon: %r" % icon)
 
 
 def case_start_room(game):
@@ -546,7 +400,7 @@ def case_quit_button(game):
 
 def case_close_box(game):
     game.wait_ready()
-    send_close_request(game.main)
+    X.close(game.main)
     check_exit(game, True, 2, "close request")
 
 
@@ -565,8 +419,10 @@ def case_quit_during_pause(game):
 
 
 def case_quit_at_start(game):
-    # As soon as the window shows: the start-up shuffle may still be blinking.
+    # As soon as the window shows (where a window manager has put it): the
+    # start-up shuffle may still be blinking.
     game.wait_main()
+    game.front()
     click_button(CMD_QUIT)
     check_exit(game, True, 2, "quit at start")
 
@@ -738,7 +594,7 @@ def case_notice_keys(game):
     for key in ("Escape", "Return"):
         press_keys(game.main, "Down")
         win, _ = wait_front(game, lambda: notice_windows(game.main), "defeat notice")
-        at = lambda: (outer_corner(win), outer_corner(game.main))
+        at = lambda: (X.outer_corner(win), X.outer_corner(game.main))
         check(wait_until(lambda: at()[0] == tuple(c + 100 for c in at()[1]), 3),
               "notice and main window at %s, want 100 apart" % (at(),))
         time.sleep(0.3)
@@ -830,7 +686,8 @@ CASES = [
 
 
 def main():
-    global EXE, SCRATCH
+    global EXE, SCRATCH, X
+    X = Screen()
     EXE = os.path.abspath(sys.argv[1])
     SCRATCH = sys.argv[2]
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
@@ -848,12 +705,12 @@ def main():
             print("PASS %s" % name, flush=True)
             passed += 1
             ok = True
-        except (CaseFailure, subprocess.TimeoutExpired, OSError) as e:
+        except (CaseFailure, subprocess.TimeoutExpired, OSError, xerror.XError) as e:
             print("FAIL %s: %s" % (name, e), flush=True)
             failed += 1
             try:
                 os.makedirs(FAILDIR, exist_ok=True)
-                Shot("root").save(os.path.join(FAILDIR, name))
+                Shot("root").save_png(os.path.join(FAILDIR, name))
             except Exception:
                 pass
         finally:

@@ -12,7 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/xserver.sh"
 exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
 
-for tool in Xvfb xdotool import convert xwininfo xprop python3; do
+for tool in Xvfb xdotool convert xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "FAIL setup: $tool is not installed (run setup.sh)"
         echo "0 passed, 1 failed"
@@ -20,7 +20,9 @@ for tool in Xvfb xdotool import convert xwininfo xprop python3; do
     fi
 done
 
+xdriver_python
+
 game_session accept
-drive python3 "$here/acceptance.py" "$exe" "$scratch" "$@"
+drive "$python" "$here/acceptance.py" "$exe" "$scratch" "$@"
 status=$?
 exit "$status"

@@ -11,23 +11,14 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/xserver.sh"
 
-for tool in Xvfb gdb; do
+for tool in Xvfb xdotool gdb; do
     if ! command -v "$tool" >/dev/null; then
         echo "FAIL setup: $tool is not installed (run setup.sh)"
         echo "0 passed, 1 failed"
         exit 1
     fi
 done
-# The X library for Python is Debian's, which a python3 of its own may not see.
-python=""
-for candidate in python3 /usr/bin/python3; do
-    if "$candidate" -c 'import Xlib.ext.xtest' 2>/dev/null; then python=$candidate; break; fi
-done
-if [ -z "$python" ]; then
-    echo "FAIL setup: python3-xlib is not installed (run setup.sh)"
-    echo "0 passed, 1 failed"
-    exit 1
-fi
+xdriver_python
 
 rm -rf soak-failures  # a previous run's
 game_session soak

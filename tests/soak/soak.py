@@ -24,9 +24,10 @@ import subprocess
 import sys
 import time
 
-from Xlib import X, XK, Xatom, display as xdisplay, error as xerror
-from Xlib.ext import xtest
-from Xlib.protocol import event as xevent
+from Xlib import error as xerror
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xdriver import Screen, wait_until  # noqa: E402
 
 # The main window's client area and its buttons (x, y, w, h).
 MAIN_SIZE = (640, 481)
@@ -86,157 +87,9 @@ def inside(rect, x, y, margin=0):
     return rx - margin <= x < rx + rw + margin and ry - margin <= y < ry + rh + margin
 
 
-# ------------------------------------------------------------------ X side
+def is_main(win):
+    return win.size == MAIN_SIZE
 
-class Win:
-    def __init__(self, win, x, y, w, h):
-        self.win, self.x, self.y, self.w, self.h = win, x, y, w, h
-
-    @property
-    def is_main(self):
-        return (self.w, self.h) == MAIN_SIZE
-
-
-class Screen:
-    """One connection for input and window look-ups, one for the probe."""
-
-    def __init__(self):
-        self.d = xdisplay.Display()
-        if not self.d.has_extension("XTEST"):
-            raise Failure("setup", "the X server has no XTEST extension")
-        self.errors = 0
-        self.d.set_error_handler(self._on_error)
-        self.root = self.d.screen().root
-        atom = lambda name: self.d.intern_atom(name)
-        self.WM_PROTOCOLS = atom("WM_PROTOCOLS")
-        self.WM_DELETE_WINDOW = atom("WM_DELETE_WINDOW")
-        self.NET_WM_PING = atom("_NET_WM_PING")
-        self.NET_WM_PID = atom("_NET_WM_PID")
-        self.pids = {}  # window -> owner; X reuses ids, so per game
-        self.wm_own = set()
-        self.wm_own = {w.id for w in self.any_viewable()}
-        # Qt answers a ping by sending it back to the root window, to whoever
-        # listens there for structure changes: that is the probe.
-        self.probe = xdisplay.Display()
-        self.probe.set_error_handler(self._on_error)
-        self.probe_root = self.probe.screen().root
-        self.probe_root.change_attributes(event_mask=X.StructureNotifyMask)
-        self.probe.sync()
-
-    def new_game(self):
-        self.pids.clear()
-
-    def _on_error(self, *_):
-        # A window that closed between a look-up and an action.
-        self.errors += 1
-
-    def windows(self, pid):
-        """The game's viewable top-level windows, bottom to top."""
-        out = []
-        try:
-            children = self.root.query_tree().children
-        except xerror.XError:
-            return out
-        for w in children:
-            try:
-                w = self.client(w, pid)
-                if w is None:
-                    continue
-                g = w.get_geometry()
-                at = self.root.translate_coords(w, 0, 0)
-            except xerror.XError:
-                continue
-            out.append(Win(w, at.x, at.y, g.width, g.height))
-        return out
-
-    def client(self, w, pid, depth=3):
-        """w, or the window pid made inside it: a window manager's frame."""
-        if w.get_attributes().map_state != X.IsViewable:
-            return None
-        owner = self.pids.get(w.id)
-        if owner is None:
-            prop = w.get_full_property(self.NET_WM_PID, Xatom.CARDINAL)
-            owner = prop.value[0] if prop and len(prop.value) else 0
-            if owner:
-                self.pids[w.id] = owner
-        if owner == pid:
-            return w
-        inner = w.query_tree().children if depth and not owner else []
-        return next(filter(None, (self.client(c, pid, depth - 1) for c in inner)), None)
-
-    def any_viewable(self):
-        """Windows a player could see, but the window manager's own."""
-        try:
-            return [w for w in self.root.query_tree().children if w.id not in self.wm_own and
-                    w.get_attributes().map_state == X.IsViewable and
-                    w.get_attributes().win_class == X.InputOutput]
-        except xerror.XError:
-            return []
-
-    # Input through the X test extension, as a real mouse and keyboard.
-    def click(self, x, y, gap=0.0, times=1):
-        xtest.fake_input(self.d, X.MotionNotify, x=int(x), y=int(y))
-        for i in range(times):
-            if i:
-                self.d.sync()
-                time.sleep(gap)
-            xtest.fake_input(self.d, X.ButtonPress, 1)
-            xtest.fake_input(self.d, X.ButtonRelease, 1)
-        self.d.sync()
-
-    def key(self, name):
-        code = self.d.keysym_to_keycode(XK.string_to_keysym(name))
-        xtest.fake_input(self.d, X.KeyPress, code)
-        xtest.fake_input(self.d, X.KeyRelease, code)
-        self.d.sync()
-
-    def focus(self, win):
-        # Where a window manager would put the keyboard: never back to
-        # whatever lies under the pointer if the window goes.
-        self.d.set_input_focus(win.win, X.RevertToNone, X.CurrentTime)
-        self.d.sync()
-
-    def focused(self):
-        try:
-            f = self.d.get_input_focus().focus
-            return getattr(f, "id", f)
-        except xerror.XError:
-            return None
-
-    def close(self, win):
-        """The close box: WM_DELETE_WINDOW, never destroying the window."""
-        ev = xevent.ClientMessage(window=win.win, client_type=self.WM_PROTOCOLS,
-                                  data=(32, [self.WM_DELETE_WINDOW, X.CurrentTime, 0, 0, 0]))
-        win.win.send_event(ev, event_mask=X.NoEventMask)
-        self.d.sync()
-
-    def move(self, win, x, y):
-        win.win.configure(x=x, y=y)
-        self.d.sync()
-
-    def shot(self, win):
-        """The window's pixels as on screen, or its own under a compositing
-        window manager: BGRX bytes."""
-        img = win.win.get_image(0, 0, win.w, win.h, X.ZPixmap, 0xFFFFFFFF)
-        return img.data
-
-    def ping(self, win, serial):
-        target = self.probe.create_resource_object("window", win.win.id)
-        ev = xevent.ClientMessage(window=target, client_type=self.WM_PROTOCOLS,
-                                  data=(32, [self.NET_WM_PING, serial, win.win.id, 0, 0]))
-        target.send_event(ev, event_mask=X.NoEventMask)
-        self.probe.flush()
-
-    def pongs(self):
-        """Serials of the pings answered since the last call."""
-        got = []
-        while self.probe.pending_events():
-            ev = self.probe.next_event()
-            if ev.type == X.ClientMessage and ev.client_type == self.WM_PROTOCOLS:
-                fmt, data = ev.data
-                if fmt == 32 and data[0] == self.NET_WM_PING:
-                    got.append(data[1])
-        return got
 
 
 def current_room(data, w):
@@ -263,7 +116,6 @@ class Game:
     """One run of the game in its own folder with its own sanitizer logs."""
 
     def __init__(self, exe, folder, screen, dungeon=None):
-        screen.new_game()
         self.folder = folder
         os.makedirs(folder)
         self.san = os.path.join(folder, "sanitizer")
@@ -363,15 +215,6 @@ class Game:
         return "exit status %d" % rc
 
 
-def wait_until(pred, timeout, step=0.05):
-    end = time.monotonic() + timeout
-    while True:
-        got = pred()
-        if got or time.monotonic() >= end:
-            return got
-        time.sleep(step)
-
-
 # ---------------------------------------------------------------- the storm
 
 def draw_action(rng):
@@ -406,7 +249,7 @@ class Storm:
 
     def main_window(self, wins):
         for w in wins:
-            if w.is_main:
+            if is_main(w):
                 return w
         return None
 
@@ -422,12 +265,12 @@ class Storm:
     def button_point(self, win, p):
         """A point on one of the window's buttons, or anywhere in it (lower
         half preferred: that is where the unknown windows keep theirs)."""
-        buttons = MAIN_BUTTONS if win.is_main else BUTTONS_BY_SIZE.get((win.w, win.h))
+        buttons = MAIN_BUTTONS if is_main(win) else BUTTONS_BY_SIZE.get((win.w, win.h))
         if buttons and p[2] < 0.85:
             rect = buttons[int(p[1] * len(buttons))]
             return self.point_in(win, rect, p[3], p[4])
         x, y = int(p[3] * win.w), int(win.h * (0.3 + 0.7 * p[4]))
-        if win.is_main and inside(QUIT_BUTTON, x, y, 3):
+        if is_main(win) and inside(QUIT_BUTTON, x, y, 3):
             x -= 120
         return win.x + x, win.y + y
 
@@ -440,7 +283,7 @@ class Storm:
             try:
                 if main.x >= 0 and main.y >= 0 and main.x + main.w <= SCREEN[0] \
                         and main.y + main.h <= SCREEN[1]:
-                    room = current_room(self.screen.shot(main), main.w)
+                    room = current_room(self.screen.image(main.id, main.w, main.h).data, main.w)
             except xerror.XError:
                 room = None
             if room is not None:
@@ -474,7 +317,7 @@ class Storm:
 
     def act(self, kind, p):
         s = self.screen
-        wins = s.windows(self.game.pid)
+        wins = s.windows(pid=self.game.pid)
         if not wins:
             return "no window"
         pick = wins[int(p[0] * len(wins))]
@@ -510,7 +353,7 @@ class Storm:
             n = 3 + int(p[4] * 6)
             for _ in range(n):
                 q = [sub.random() for _ in range(6)]
-                wins = s.windows(self.game.pid)
+                wins = s.windows(pid=self.game.pid)
                 if not wins:
                     break
                 if q[5] < 0.5:
@@ -523,29 +366,28 @@ class Storm:
             return "burst of %d" % n
         if kind == "key":
             name = KEYS[int(p[1] * len(KEYS))]
-            if pick.is_main and name not in WALK_KEYS:
+            if is_main(pick) and name not in WALK_KEYS:
                 name = WALK_KEYS[int(p[2] * len(WALK_KEYS))]
             if name in WALK_KEYS and p[3] >= 0.7:
                 s.key(name)  # wherever the keyboard is now
                 return "key %s" % name
-            s.focus(pick)
-            if name not in WALK_KEYS and s.focused() != pick.win.id:
+            if not s.focus(pick.id, 0.1) and name not in WALK_KEYS:
                 return "key %s skipped: the window lost the focus" % name
             s.key(name)
             return "key %s to %dx%d" % (name, pick.w, pick.h)
         if kind == "close":
-            others = [w for w in wins if not w.is_main]
+            others = [w for w in wins if not is_main(w)]
             if not others:
                 return "nothing to close"
             w = others[int(p[1] * len(others))]
-            s.close(w)
+            s.close(w.id)
             return "close %dx%d" % (w.w, w.h)
         if kind == "move":
             main = self.main_window(wins)
             if main is None:
                 return "no main window"
             x, y = int(p[1] * 600), int(p[2] * 500)
-            s.move(main, x, y)
+            s.move(main.id, x, y)
             return "move to %d,%d" % (x, y)
         if kind == "idle":
             time.sleep(0.3 + p[1] * 1.7)
@@ -587,11 +429,11 @@ class Watch:
             raise Failure("hung", "no answer to a ping for %.1f s; backtrace:\n%s"
                           % (now - self.sent[1], trace))
         if self.sent is None and now - self.last_ping >= PING_EVERY:
-            wins = self.screen.windows(game.pid)
-            main = next((w for w in wins if w.is_main), None)
+            wins = self.screen.windows(pid=game.pid)
+            main = next((w for w in wins if is_main(w)), None)
             if main is not None:
                 self.serial += 1
-                self.screen.ping(main, self.serial)
+                self.screen.ping(main.id, self.serial)
                 self.sent = (self.serial, now)
                 self.last_ping = now
                 self.pings += 1
@@ -633,7 +475,7 @@ def check_end(screen, game, rc, what):
     """After an exit: status 0, no sanitizer report, no window left."""
     if rc is None:
         wins = ", ".join("%dx%d at %d,%d" % (w.w, w.h, w.x, w.y)
-                         for w in screen.windows(game.pid))
+                         for w in screen.windows(pid=game.pid))
         trace = game.backtrace()
         game.kill()
         raise Failure("hung", "%s: still running 10 s later with windows %s; backtrace:\n%s"
@@ -643,17 +485,17 @@ def check_end(screen, game, rc, what):
     reports = game.sanitizer_reports()
     if reports:
         raise Failure("sanitizer", "%s: sanitizer report(s):\n%s" % (what, "\n".join(reports)))
-    left = wait_until(lambda: not screen.any_viewable(), 3)
+    left = wait_until(lambda: not screen.windows(), 3)
     if not left:
         raise Failure("windows", "%s: %d window(s) left after the exit"
-                      % (what, len(screen.any_viewable())))
+                      % (what, len(screen.windows())))
 
 
 def wait_main(screen, game, timeout=60):
     def ready():
         if game.proc.poll() is not None:
             return "exit"
-        return any(w.is_main for w in screen.windows(game.pid))
+        return any(is_main(w) for w in screen.windows(pid=game.pid))
     got = wait_until(ready, timeout, 0.05)
     if got == "exit":
         raise Failure("crash", "ended before its window showed: %s\n%s"
@@ -666,19 +508,18 @@ def wait_main(screen, game, timeout=60):
 def close_others(screen, game):
     """One round of closing every window but the main one, top first: one
     may refuse while another is modal, so each gets its turn."""
-    others = [w for w in screen.windows(game.pid) if not w.is_main]
+    others = [w for w in screen.windows(pid=game.pid) if not is_main(w)]
     for w in reversed(others):
-        screen.close(w)
+        screen.close(w.id)
         time.sleep(0.1)
-        if w.win.id not in [v.win.id for v in screen.windows(game.pid)]:
+        if w.id not in [v.id for v in screen.windows(pid=game.pid)]:
             continue
         # Some windows ignore the close box: their own button, or Enter.
         bx = BUTTONS_BY_SIZE.get((w.w, w.h))
         if bx and len(bx) == 1:
             screen.click(*Storm.point_in(w, bx[0], 0.5, 0.5))
         else:
-            screen.focus(w)
-            if screen.focused() == w.win.id:
+            if screen.focus(w.id, 0.1):
                 screen.key("Return")
         time.sleep(0.2)
     return bool(others)
@@ -697,7 +538,7 @@ def quit_game(screen, game, watch):
             break
     asked = time.monotonic()
     while True:
-        main = next((w for w in screen.windows(game.pid) if w.is_main), None)
+        main = next((w for w in screen.windows(pid=game.pid) if is_main(w)), None)
         if main is not None:
             screen.click(*Storm.point_in(main, QUIT_BUTTON, 0.5, 0.5))
         rc = game.wait(0.7)
@@ -706,7 +547,7 @@ def quit_game(screen, game, watch):
             return rc, took
         close_others(screen, game)
         if main is not None and took > 3:
-            screen.close(main)
+            screen.close(main.id)
 
 
 # ----------------------------------------------------------------- the runs
@@ -796,7 +637,7 @@ def handler_order(args, screen, folder):
     if missing:
         raise Failure("early-signal", "when the application object is made, %s still "
                       "end the game by the signal" % ", ".join(missing))
-    wait_until(lambda: not screen.any_viewable(), 3)
+    wait_until(lambda: not screen.windows(), 3)
 
 
 def term_trial(args, screen, rng, folder, index):

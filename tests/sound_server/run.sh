@@ -9,5 +9,6 @@ for tool in pulseaudio parec pactl; do
     command -v "$tool" >/dev/null ||
         { printf 'FAIL setup: %s is not installed (run setup.sh)\n0 passed, 1 failed\n' "$tool"; exit 1; }
 done
+xdriver_python
 game_session sound
-drive python3 "$(dirname "$0")/sound_server.py" "$1" "$2" "$scratch" "${@:3}"
+drive "$python" "$(dirname "$0")/sound_server.py" "$1" "$2" "$scratch" "${@:3}"

@@ -126,8 +126,8 @@ def game():
     game = a.Game("sound", a.dungeon_bytes(CORRIDOR, {r: 1 for r in CORRIDOR if r != 45}))
 
     def key(name):  # focuses the main window first: only the press is timed
-        a.xdo("windowfocus", "--sync", str(game.main))
-        return lambda: a.xdo("key", name)
+        a.X.focus(game.main)
+        return lambda: a.X.key(name)
     try:
         game.wait_ready()
         act(key("Left"), "Walk", "by a key")
@@ -163,6 +163,7 @@ def main():
     exe, program, scratch = sys.argv[1:4]
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     a.EXE, a.SCRATCH, PULSE = os.path.abspath(exe), scratch, scratch + "/pulse"
+    a.X = a.Screen()
     AUDIO = os.path.join(os.path.dirname(a.EXE), "audio")
     REFS = {e: array.array("h", wave.open(os.path.join(AUDIO, e + ".wav")).readframes(10 ** 6)) for e in EFFECTS}
     os.makedirs(PULSE + "/run", 0o700)

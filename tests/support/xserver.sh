@@ -114,3 +114,16 @@ drive() {
     driver_pid=""
     return "$status"
 }
+
+# xdriver_python: sets $python to a python3 that sees Debian's X library,
+# which tests/support/xdriver.py uses (a python3 of one's own may not); on
+# none, says so as a failed test and exits.
+xdriver_python() {
+    python=""
+    for candidate in python3 /usr/bin/python3; do
+        if "$candidate" -c 'import Xlib.ext.xtest' 2>/dev/null; then python=$candidate; return 0; fi
+    done
+    echo "FAIL setup: python3-xlib is not installed (run setup.sh)"
+    echo "0 passed, 1 failed"
+    exit 1
+}

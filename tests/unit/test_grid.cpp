@@ -57,14 +57,6 @@ TEST(Grid, TheMapIsStrictOnAllFourSides)
     EXPECT_EQ(grid::RoomAt(342, 397.9), 75);
 }
 
-TEST(Grid, DoorTestPointsSitOnEachSidesDoorway)
-{
-    EXPECT_EQ(grid::DoorTestPoint(North), (Point{12, 1}));
-    EXPECT_EQ(grid::DoorTestPoint(East), (Point{26, 12}));
-    EXPECT_EQ(grid::DoorTestPoint(South), (Point{12, 25}));
-    EXPECT_EQ(grid::DoorTestPoint(West), (Point{1, 12}));
-}
-
 TEST(Grid, TheDoorIsReadAtTheTestPointOfTheRoomLeft)
 {
     const auto probe = grid::DoorProbeBetween(45, 46);
