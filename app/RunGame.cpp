@@ -2,9 +2,11 @@
 
 #include "app/DataFolder.h"
 #include "app/Language.h"
+#include "app/SettingsFile.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
 #include "core/frmGorvak.h"
+#include "core/frmSettings.h"
 #include "sound/DeviceSound.h"
 #include "ui/Clock.h"
 #include "ui/Random.h"
@@ -25,15 +27,20 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
 {
     const QDir home(QString::fromStdString(GameDataFolder().string()));
     GameLanguage language(home.filePath(QStringLiteral("fonts")));
-    const QString code = languageAsked.empty()
-        ? language.FromDesktop()
-        : language.Match(QString::fromStdString(languageAsked));
+    // One small file, read before anything is drawn: the main window opens
+    // at the player's size, in the player's language unless --lang names one.
+    const SettingsFile settingsFile;
+    std::vector<std::string> spoken;
+    for (const texts::Language& l : language.Languages()) spoken.push_back(l.code);
+    const Settings settings = ReadSettings(settingsFile.Read(), spoken);
+    const std::string& asked = languageAsked.empty() ? settings.language : languageAsked;
+    const QString code =
+        asked.empty() ? language.FromDesktop() : language.Match(QString::fromStdString(asked));
     if (code.isEmpty()) {
-        std::string spoken;
-        for (const texts::Language& l : language.Languages())
-            spoken += (spoken.empty() ? "" : ", ") + l.code;
+        std::string codes;
+        for (const std::string& c : spoken) codes += (codes.empty() ? "" : ", ") + c;
         std::fprintf(stderr, "gorvak: %s%s (%s).%s\n", texts::NoSuchLanguage.data(),
-                     languageAsked.c_str(), spoken.c_str(), texts::SeeHelp.data());
+                     languageAsked.c_str(), codes.c_str(), texts::SeeHelp.data());
         return 2;
     }
     QApplication app(argc, argv);
@@ -75,6 +82,12 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
 
     frmGorvak game(Services{windows, clock, random, sounds},
                    dungeon.empty() ? std::string(texts::DefaultDungeon) : dungeon);
+    game.SettingsWindow().Use(settings);
+    // A place that cannot be written means the settings are not saved; the
+    // game plays on.
+    game.SettingsWindow().onChanged = [&settingsFile](const Settings& changed) {
+        settingsFile.Write(WriteSettings(changed));
+    };
     if (onMainWindow) {
         game.form().Load();
         onMainWindow(static_cast<ui::QtForm&>(game.form()).widget());

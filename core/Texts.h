@@ -240,6 +240,39 @@ inline constexpr Text cmdSword = Tr("Town", "劍");
 //: After a ware's price, on its shelf card, 46 pixels wide: "10 港幣".
 inline constexpr Text PriceTagSuffix = Tr("Town", " 港幣");
 
+// ---- Settings window ---------------------------------------------------------------
+//: The settings window's title plate, 100 pixels.
+inline constexpr Text SettingsTitle = Tr("Settings window", "設定");
+//: Row names, 96 pixels each: how large the game is drawn, full screen, the
+//: sound effects' volume, the language.
+inline constexpr Text SettingsZoom = Tr("Settings window", "畫面大小");
+inline constexpr Text SettingsFullScreen = Tr("Settings window", "全螢幕");
+inline constexpr Text SettingsVolume = Tr("Settings window", "音效音量");
+inline constexpr Text SettingsLanguage = Tr("Settings window", "語言");
+//: The zoom, 80 pixels: %1 is 1 to 4.
+inline constexpr Text ZoomTimes = Tr("Settings window", "%1 倍");
+//: Full screen is on / off.
+inline constexpr Text FullScreenOn = Tr("Settings window", "開");
+inline constexpr Text FullScreenOff = Tr("Settings window", "關");
+//: Button, 86 x 29: full screen on or off.
+inline constexpr Text cmdFullScreen = Tr("Settings window", "切換");
+//: Under the languages, 344 pixels: a language chosen is used from the next start.
+inline constexpr Text LanguageNextStart = Tr("Settings window", "下次開始遊戲時使用所選的語言。");
+//: Two columns of keys and what each does, five lines each; the key names
+//: as the player's keyboard shows them.
+inline constexpr Text KeysA =
+    Tr("Settings window", "方向鍵／WASD\r\nTab\r\n空白鍵／Enter\r\nEsc\r\nCtrl+Q");
+inline constexpr Text KeyActionsA =
+    Tr("Settings window", "行走\r\n下一個按鈕\r\n按下按鈕\r\n關閉視窗\r\n退出遊戲");
+inline constexpr Text KeyActionsB =
+    Tr("Settings window", "設定\r\n全螢幕\r\n放大\r\n縮小\r\n原本大小");
+//: The main window's version line opens the settings: its tip.
+inline constexpr Text SettingsTip = Tr("Settings window", "設定（F2）");
+// The same on every keyboard.
+inline constexpr std::string_view KeysB = "F2\r\nF11\r\nCtrl + =\r\nCtrl + -\r\nCtrl + 0";
+inline constexpr std::string_view Less = "－";
+inline constexpr std::string_view More = "＋";
+
 // ---- Start-up failures ------------------------------------------------------------
 inline constexpr Text SoundInitFailed = Tr("Failures", "初始化音效失敗！");
 inline constexpr Text SoundFileMissing = Tr("Failures", "無法找到音效檔案！");

@@ -3,6 +3,7 @@
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
+#include "core/frmSettings.h"
 #include "dungeon/Grid.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
@@ -35,7 +36,8 @@ frmGorvak::frmGorvak(Services services, std::string dungeonFile)
       form_(services.windows.CreateForm(Layout(this))),
       status_(std::make_unique<frmStatus>(services.windows)),
       discovery_(std::make_unique<frmDiscovery>(services.windows)),
-      battle_(std::make_unique<frmBattle>(services.windows, *form_, [this] { return Battling; }))
+      battle_(std::make_unique<frmBattle>(services.windows, *form_, [this] { return Battling; })),
+      settings_(std::make_unique<frmSettings>(services.windows, services.sounds, *form_))
 {
     const Town shop{stats, GorvakRoom, services.windows, services.sounds, services.random};
     health_ = std::make_unique<frmHealth>(shop);
@@ -46,9 +48,10 @@ frmGorvak::frmGorvak(Services services, std::string dungeonFile)
     form_->onMouseDown = [this](int button, float x, float y) { Form_MouseDown(button, x, y); };
     form_->onQueryUnload = [this] { return Form_QueryUnload(); };
     form_->onKeyDown = [this](ui::Key key) { Form_KeyDown(key); };
+    services.windows.onCommand = [this](ui::Command command) { Form_Command(command); };
 }
 
-frmGorvak::~frmGorvak() = default;
+frmGorvak::~frmGorvak() { services_.windows.onCommand = nullptr; }
 
 ui::FormLayout frmGorvak::Layout(frmGorvak* window)
 {
@@ -65,8 +68,11 @@ ui::FormLayout frmGorvak::Layout(frmGorvak* window)
             {cmdQuit, ControlKind::Button, std::string(texts::cmdQuit), 456, 416, 81, 33, ui::Black,
              Handler(window, &frmGorvak::cmdQuit_Click)},
             {Label1, ControlKind::Label, std::string(texts::Label1), 264, 24, 169, 17, LabelText},
+            // Not a control and not the map: the one place a click was
+            // never the game's, and where a player looks for the program.
             {lblVersion, ControlKind::Label, std::string(texts::lblVersion), 536, 448, 123, 15,
-             LabelText},
+             LabelText, Handler(window, &frmGorvak::lblVersion_Click),
+             std::string(texts::SettingsTip)},
             {lblDisclaimer, ControlKind::Label, std::string(texts::lblDisclaimer), 8, 448, 249, 23,
              LabelText},
             {Label2, ControlKind::Label, std::string(texts::Label2), 272, 448, 257, 17, LabelText},
@@ -184,6 +190,10 @@ void frmGorvak::cmdStatus_Click()
 }
 
 void frmGorvak::cmdQuit_Click() { windows().Quit(0); }
+
+void frmGorvak::Form_Command(ui::Command command) { settings_->Command(command); }
+
+void frmGorvak::lblVersion_Click() { Form_Command(ui::Command::Settings); }
 
 void frmGorvak::Tell(Module1::Notice notice)
 {

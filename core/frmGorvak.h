@@ -38,6 +38,7 @@ class frmHealth;
 class frmMagic;
 class frmWeapons;
 class frmShoppe;
+class frmSettings;
 
 struct Services {
     ui::WindowSystem& windows;
@@ -88,6 +89,9 @@ public:
     // A walking key is a click at the centre of the neighbouring cell.
     void Form_KeyDown(ui::Key key);
     bool Form_QueryUnload();
+    // The screen's keys, from any window; the version line opens the settings.
+    void Form_Command(ui::Command command);
+    void lblVersion_Click();
     void cmdShop_Click();
     void cmdSpell_Click();
     void cmdStatus_Click();
@@ -159,6 +163,7 @@ public:
     frmHealth& HealthWindow() { return *health_; }
     frmMagic& MagicWindow() { return *magic_; }
     frmWeapons& WeaponsWindow() { return *weapons_; }
+    frmSettings& SettingsWindow() { return *settings_; }
 
     Services& services() { return services_; }
     ui::WindowSystem& windows() { return services_.windows; }
@@ -192,4 +197,5 @@ private:
     std::unique_ptr<frmMagic> magic_;
     std::unique_ptr<frmWeapons> weapons_;
     std::unique_ptr<frmShoppe> shoppe_;
+    std::unique_ptr<frmSettings> settings_;
 };

@@ -356,6 +356,97 @@
     </message>
 </context>
 <context>
+    <name>Settings window</name>
+    <message>
+        <source>設定</source>
+        <extracomment>The settings window&apos;s title plate, 100 pixels.</extracomment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>畫面大小</source>
+        <extracomment>Row names, 96 pixels each: how large the game is drawn, full screen, the sound effects&apos; volume, the language.</extracomment>
+        <translation>画面大小</translation>
+    </message>
+    <message>
+        <source>全螢幕</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>音效音量</source>
+        <translation>音效音量</translation>
+    </message>
+    <message>
+        <source>語言</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>%1 倍</source>
+        <extracomment>The zoom, 80 pixels: %1 is 1 to 4.</extracomment>
+        <translation>%1 倍</translation>
+    </message>
+    <message>
+        <source>開</source>
+        <extracomment>Full screen is on / off.</extracomment>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>關</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>切換</source>
+        <extracomment>Button, 86 x 29: full screen on or off.</extracomment>
+        <translation>切换</translation>
+    </message>
+    <message>
+        <source>下次開始遊戲時使用所選的語言。</source>
+        <extracomment>Under the languages, 344 pixels: a language chosen is used from the next start.</extracomment>
+        <translation>下次开始游戏时使用所选的语言。</translation>
+    </message>
+    <message>
+        <source>方向鍵／WASD<byte value="xd"/>
+Tab<byte value="xd"/>
+空白鍵／Enter<byte value="xd"/>
+Esc<byte value="xd"/>
+Ctrl+Q</source>
+        <extracomment>Two columns of keys and what each does, five lines each; the key names as the player&apos;s keyboard shows them.</extracomment>
+        <translation>方向键／WASD<byte value="xd"/>
+Tab<byte value="xd"/>
+空格键／Enter<byte value="xd"/>
+Esc<byte value="xd"/>
+Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>行走<byte value="xd"/>
+下一個按鈕<byte value="xd"/>
+按下按鈕<byte value="xd"/>
+關閉視窗<byte value="xd"/>
+退出遊戲</source>
+        <translation>行走<byte value="xd"/>
+下一个按钮<byte value="xd"/>
+按下按钮<byte value="xd"/>
+关闭窗口<byte value="xd"/>
+退出游戏</translation>
+    </message>
+    <message>
+        <source>設定<byte value="xd"/>
+全螢幕<byte value="xd"/>
+放大<byte value="xd"/>
+縮小<byte value="xd"/>
+原本大小</source>
+        <translation>设置<byte value="xd"/>
+全屏<byte value="xd"/>
+放大<byte value="xd"/>
+缩小<byte value="xd"/>
+原始大小</translation>
+    </message>
+    <message>
+        <source>設定（F2）</source>
+        <extracomment>The main window&apos;s version line opens the settings: its tip.</extracomment>
+        <translation>设置（F2）</translation>
+    </message>
+</context>
+<context>
     <name>Sides</name>
     <message>
         <source>北</source>

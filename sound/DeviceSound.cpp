@@ -139,6 +139,12 @@ void DeviceSound::PlaySoundEffect(Sound sound, bool StopFirst, bool LoopIt)
     if (wake) output_->Wake();
 }
 
+void DeviceSound::SetVolume(int percent)
+{
+    const std::lock_guard lock(mixing_);
+    mixer_.SetVolume(percent);
+}
+
 bool DeviceSound::IsPlaying(Sound sound) const
 {
     if (!Ready()) return false;

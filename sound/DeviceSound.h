@@ -36,6 +36,7 @@ public:
     // Tells the mixer (and wakes a resting output): never waits on the
     // device, present or not.
     void PlaySoundEffect(Sound sound, bool StopFirst, bool LoopIt) override;
+    void SetVolume(int percent) override;
 
     // Whether the effect's voice is sounding.
     bool IsPlaying(Sound sound) const;

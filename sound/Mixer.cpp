@@ -48,6 +48,12 @@ void Mixer::StopAll()
     for (Voice& v : voices_) v.playing = false;
 }
 
+void Mixer::SetVolume(int percent)
+{
+    const std::int64_t share = std::clamp(percent, 0, 100);
+    gain_ = (share * share * Unity + 5000) / 10000;
+}
+
 void Mixer::Mix(std::span<std::int16_t> out)
 {
     const std::size_t samples = out.size() - out.size() % static_cast<std::size_t>(channels_);
@@ -69,6 +75,11 @@ void Mixer::Mix(std::span<std::int16_t> out)
     }
     constexpr std::int32_t low = std::numeric_limits<std::int16_t>::min();
     constexpr std::int32_t high = std::numeric_limits<std::int16_t>::max();
+    if (gain_ != Unity) {
+        for (std::size_t i = 0; i < samples; ++i) {
+            sum_[i] = static_cast<std::int32_t>((sum_[i] * gain_ + Unity / 2) >> 16);
+        }
+    }
     for (std::size_t i = 0; i < samples; ++i) {
         out[i] = static_cast<std::int16_t>(std::clamp(sum_[i], low, high));
     }

@@ -29,6 +29,10 @@ public:
     // have gone out.
     long FramesMixed(int voice) const;
     void StopAll();
+    // The effects' volume, 0 (silence) to 100 (the clips as they are). The
+    // gain follows loudness rather than amplitude: it is the square of the
+    // share, so 50 % sounds about half as loud.
+    void SetVolume(int percent);
 
     // Fills `out` (whole frames) with the sum of every sounding voice,
     // clipped to the sample range; silence when none sounds.
@@ -51,6 +55,9 @@ private:
     std::vector<Voice> voices_;
     std::vector<std::int32_t> sum_;
     int channels_;
+    std::int64_t gain_ = Unity;  // in 1/65536
+
+    static constexpr std::int64_t Unity = 1 << 16;
 };
 
 }  // namespace sound

@@ -39,6 +39,9 @@ public:
     // still sounding goes on. An effect never overlaps itself; different
     // effects mix.
     virtual void PlaySoundEffect(Sound sound, bool StopFirst, bool LoopIt) = 0;
+    // 0 (silence) to 100 (the effects as recorded), from the next sample
+    // mixed on; effects already sounding change too.
+    virtual void SetVolume(int percent) = 0;
 };
 
 }  // namespace sound

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 using sound::Clip;
@@ -83,6 +84,21 @@ TEST(Mixer, OnlyTheWholeSumIsClippedNotEachStep)
     mixer.SetClip(2, {-30000});
     for (int v = 0; v < 3; ++v) mixer.Play(v, false, false);
     EXPECT_EQ(MixOut(mixer, 1), (Samples{30000}));
+}
+
+TEST(Mixer, TheVolumeScalesTheSumBeforeItIsClipped)
+{
+    const std::pair<int, Samples> cases[] = {
+        {100, {32767, -4000, 1}}, {50, {15000, -1000, 0}}, {10, {600, -40, 0}}, {0, {0, 0, 0}}};
+    for (const auto& [percent, want] : cases) {
+        Mixer mixer(2, 1);
+        mixer.SetClip(0, {30000, -2000, 1});
+        mixer.SetClip(1, {30000, -2000});
+        mixer.Play(0, false, false);
+        mixer.Play(1, false, false);
+        mixer.SetVolume(percent);
+        EXPECT_EQ(MixOut(mixer, 3), want) << percent << " %";
+    }
 }
 
 TEST(Mixer, PlayingASoundingEffectAgainLetsItGoOn)

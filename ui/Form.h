@@ -49,6 +49,10 @@ std::function<void()> Handler(Window* window, void (Window::*method)())
 // The keys that walk: the arrows and W A S D.
 enum class Key { Up, Right, Down, Left };
 
+// The keys every game window answers for the player's screen and settings:
+// Ctrl+= (or Ctrl++), Ctrl+-, Ctrl+0, F11 and F2.
+enum class Command { ZoomIn, ZoomOut, ZoomReset, FullScreen, Settings };
+
 struct ControlLayout {
     ControlName name;
     ControlKind kind = ControlKind::Button;
@@ -59,6 +63,8 @@ struct ControlLayout {
     int height = 0;
     Color color = Black;  // text colour, or the circle's outline
     std::function<void()> onClick = {};  // a button's handler, bound with its layout
+    // A label with a handler is a link: a pointing hand, and this tip.
+    std::string tip = {};
 };
 
 struct FormLayout {
@@ -106,6 +112,9 @@ public:
     virtual bool IsEnabled(ControlName control) const = 0;
     virtual void SetVisible(ControlName control, bool visible) = 0;
     virtual void MoveControl(ControlName control, int left, int top) = 0;
+    // A label's or button's caption ("\r\n" breaks the line), fitted to its
+    // box as the layout's are.
+    virtual void SetText(ControlName /*control*/, std::string_view /*text*/) { }
 
     // Window events, set once by the window's class; button clicks go to
     // the handlers in the layout.

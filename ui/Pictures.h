@@ -30,6 +30,7 @@ enum class Picture : int {
     Health,
     Magic,
     Weapons,
+    Settings,
     Count
 };
 

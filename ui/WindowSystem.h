@@ -4,6 +4,7 @@
 
 #include "ui/Form.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,6 +44,22 @@ public:
     virtual void Quit(int exitStatus) = 0;
     virtual bool IsQuitting() const = 0;
     virtual int ExitStatus() const = 0;
+
+    // How large the windows are drawn: `zoom` times their design size, or
+    // with the main window full screen, its picture at the largest whole
+    // factor that fits, centred, and the other windows at that factor too.
+    // Only the look: the game goes on in design pixels, its clicks, pixel
+    // reads and window places included.
+    virtual void SetZoom(int zoom) = 0;
+    virtual int Zoom() const = 0;
+    // The largest zoom at which the main window fits on its screen, at
+    // least 1.
+    virtual int LargestZoom() const = 0;
+    virtual void SetFullScreen(bool on) = 0;
+    virtual bool IsFullScreen() const = 0;
+
+    // The screen's keys from any game window, set once by the game.
+    std::function<void(Command)> onCommand;
 };
 
 }  // namespace ui

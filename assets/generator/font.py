@@ -27,7 +27,9 @@ def read_ts(path):
     for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            entries.append((name, message.findtext("source") or "", message.findtext("translation") or ""))
+            # All of it: a line break is a <byte> element inside the text.
+            whole = lambda tag: "".join(message.find(tag).itertext()) if message.find(tag) is not None else ""
+            entries.append((name, whole("source"), whole("translation")))
     return root.get("language"), entries
 
 

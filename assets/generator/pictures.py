@@ -351,6 +351,42 @@ def battle_background():
     return im
 
 
+# The settings window, 400 x 380: a parchment sheet in a wooden frame with
+# rows of settings, a rule, and the keys below it. Its labels and buttons
+# sit on the calm parchment; the title on a plaque of its own.
+SETTINGS_SIZE = (400, 380)
+SETTINGS_RULE_Y = 232
+
+
+def settings_background():
+    rng = random.Random(505)
+    w, h = SETTINGS_SIZE
+    im = Img(w, h, STONE0)
+    brick_wall(im, 0, 0, w - 1, h - 1, rng, bw=12, bh=6)
+    parchment(im, 8, 8, w - 9, h - 9, rng, calm=[(16, 44, w - 17, h - 13)])
+    wood_frame(im, 0, 0, w - 1, h - 1, t=5)
+    # the title's plaque
+    im.rect(16, 10, 135, 37, WOOD1)
+    wood_frame(im, 16, 10, 135, 37, t=3, studs=False)
+    im.rect(19, 13, 132, 34, PARCH2)
+    im.frame(18, 12, 133, 35, INK)
+    # the rule between the settings and the keys, a flourish at each end
+    im.rect(28, SETTINGS_RULE_Y, w - 29, SETTINGS_RULE_Y, PARCH0)
+    im.rect(28, SETTINGS_RULE_Y + 1, w - 29, SETTINGS_RULE_Y + 1, PARCH2)
+    for x in (22, w - 23):
+        sparkle(im, x, SETTINGS_RULE_Y, FLAME1, 3, FLAME2)
+    # a cog beside the title: what this window sets
+    cx, cy = w - 40, 24
+    for k in range(8):
+        a = k * math.pi / 4
+        tx, ty = cx + round(8 * math.cos(a)), cy + round(8 * math.sin(a))
+        im.rect(tx - 1, ty - 1, tx + 1, ty + 1, WOOD1)
+    im.disc(cx, cy, 7, WOOD1)
+    im.disc(cx, cy, 5, WOOD2)
+    im.disc(cx, cy, 2, PARCH1)
+    return im
+
+
 def dice(n):
     im = Img(32, 32, PARCH1)   # the battle parchment shows around the corners
     l = Img(32, 32)
@@ -1066,6 +1102,7 @@ def build_all(out_dir):
     pics["Health"] = shop_interior("heart", ("pie", "bed", "doctor"), "planks", random.Random(811))
     pics["Magic"] = shop_interior("star", ("scroll", "crystal", "brew"), "arcane", random.Random(812), w=251)
     pics["Weapons"] = shop_interior("swords", ("club", "knife", "sword"), "stone", random.Random(813))
+    pics["Settings"] = settings_background()
     for k in range(9):
         pics["Dice%d" % k] = dice(k + 1)
     for p in range(4):

@@ -22,6 +22,8 @@ public:
         plays.push_back({s, StopFirst, LoopIt});
     }
 
+    void SetVolume(int percent) override { volume = percent; }
+
     int CountOf(Sound s) const
     {
         int n = 0;
@@ -31,6 +33,7 @@ public:
 
     LoadResult loadResult = LoadResult::Loaded;
     std::vector<Play> plays;
+    int volume = 100;
 };
 
 }  // namespace sound

@@ -191,8 +191,9 @@ WALK_ROOMS = {45: "SW", 55: "N", 44: "E"}
 # --------------------------------------------------------------- the game
 
 class Game:
-    def __init__(self, name, dungeon=None, exe=None):
+    def __init__(self, name, dungeon=None, exe=None, config=None):
         self.cwd = tempfile.mkdtemp(prefix="case-", dir=SCRATCH)
+        self.config = config or os.path.join(self.cwd, "config")
         path = os.path.join(self.cwd, "Dungeon.gvk")
         if dungeon is None:
             shutil.copy(os.path.join(os.path.dirname(EXE), "Dungeon.gvk"), path)
@@ -201,7 +202,8 @@ class Game:
                 f.write(dungeon)
         self.log = open(os.path.join(self.cwd, "gorvak.log"), "wb")
         self.proc = subprocess.Popen([exe or EXE], cwd=self.cwd, stdin=subprocess.DEVNULL,
-                                     stdout=self.log, stderr=subprocess.STDOUT)
+                                     stdout=self.log, stderr=subprocess.STDOUT,
+                                     env=dict(os.environ, XDG_CONFIG_HOME=self.config))
         self.name = name
         self.main = None
 
@@ -606,6 +608,47 @@ def case_notice_keys(game):
         game.front()
 
 
+def case_zoom(game):
+    """Ctrl+= doubles the window and its pictures pixel for pixel, a click
+    at 2x walks, F11 fills the screen, the zoom outlives the game, and a
+    corrupt settings file starts at the defaults."""
+    game.wait_ready()
+    one = Shot()
+    press_keys(game.main, "ctrl+equal")
+    check(wait_until(lambda: geometry(game.main)[2:4] == (1280, 962), 5),
+          "Ctrl+= gave %s, want 1280x962" % (geometry(game.main),))
+    two = settled(lambda s: check(s.at(2 * 106, 2 * 50) == EMPTY_EDGE, "no 2x map"), 3)
+    # The rows of rooms above the marker: pictures only.
+    for y in range(50, 220):
+        for x in range(106, 546):
+            want = one.at(x, y)
+            for d in ((0, 0), (1, 0), (0, 1), (1, 1)):
+                got = two.at(2 * x + d[0], 2 * y + d[1])
+                check(got == want, "2x pixel of (%d,%d) is %s, 1x is %s" % (x, y, got, want))
+    cx, cy = room_corner(55)
+    click_client(2 * (cx + 12), 2 * (cy + 12))
+    settled(lambda s: check(s.at(2 * cx, 2 * cy) == WHITE, "a click at 2x did not walk"), 3)
+    press_keys(game.main, "F11")
+    check(wait_until(lambda: geometry(game.main)[0:4] == (0, 0, 1600, 1200), 5),
+          "F11 gave %s, want the 1600x1200 screen" % (geometry(game.main),))
+    press_keys(game.main, "F11")
+    check(wait_until(lambda: geometry(game.main)[2:4] == (1280, 962), 5),
+          "F11 again gave %s" % (geometry(game.main),))
+    press_keys(game.main, "ctrl+q")
+    check_exit(game, True, 5, "Ctrl+Q at 2x")
+    for settings, size in ((None, (1280, 962)), (b"[General]\nzoom=1000\nvolume=-5\n\xff\x00[",
+                                                 MAIN_SIZE)):
+        if settings:
+            with open(os.path.join(game.config, "gorvak", "settings.ini"), "wb") as f:
+                f.write(settings)
+        again = Game(game.name, config=game.config)
+        try:
+            got = again.wait_main()[1][2:4]
+            check(got == size, "restarted at %s, want %s" % (got, size))
+        finally:
+            again.stop()
+
+
 CASES = [
     ("title_and_size", lambda n: Game(n), case_title_and_size),
     ("start_room", lambda n: Game(n), case_start_room),
@@ -631,6 +674,7 @@ CASES = [
     ("arrows_after_fight", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 4, 44: 4})),
      case_arrows_after_fight),
     ("status_keys", lambda n: Game(n), case_status_keys),
+    ("zoom", lambda n: Game(n, dungeon_bytes(WALK_ROOMS)), case_zoom),
     ("ctrl_q", lambda n: Game(n), case_ctrl_q),
     ("notice_keys", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 7, 44: 7})),
      case_notice_keys),

@@ -138,7 +138,7 @@ run_game() { # run_game NAME PATH-FOLDER
     touch -a -d @0 "$dungeon"
     (cd / && exec env -u DISPLAY -u WAYLAND_DISPLAY PATH="$path_dir:/usr/bin:/bin" \
         QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$scratch/runtime" \
-        gorvak) >"$scratch/game.log" 2>&1 &
+        XDG_CONFIG_HOME="$scratch/config" gorvak) >"$scratch/game.log" 2>&1 &
     game_pid=$!
     sleep 2
     if ! kill -0 "$game_pid" 2>/dev/null; then

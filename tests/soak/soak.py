@@ -42,7 +42,7 @@ BUTTONS_BY_SIZE = {
     (254, 222): TOWN_BUTTONS, (253, 222): TOWN_BUTTONS,
     (252, 221): TOWN_BUTTONS, (252, 220): TOWN_BUTTONS,
 }
-SCREEN = (1280, 1024)
+SCREEN = (1600, 1200)
 YELLOW = (255, 255, 0)
 
 WALK_KEYS = ["Left", "Right", "Up", "Down", "w", "a", "s", "d"]

@@ -31,6 +31,8 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(runtime);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
+    // Never the developer's own settings.
+    setenv("XDG_CONFIG_HOME", (runtime + "/config").c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("QT_SCALE_FACTOR", "1", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);

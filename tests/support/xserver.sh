@@ -6,7 +6,7 @@
 # Returns 1, with the last words of what failed on stderr, when it fails.
 start_xvfb() {
     local scratch=$1 display
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$scratch/display" \
         >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
@@ -71,14 +71,14 @@ await_exit() {
 
 # game_environment SCRATCH: what the real game gets in these tests besides
 # the server: Qt's X11 platform at scale 1, SDL's dummy audio driver, a
-# runtime folder of its own, and nothing of the caller's desktop (its
-# language neither: the game speaks as written).
+# runtime and a settings folder of its own, and nothing of the caller's
+# desktop (its language neither: the game speaks as written).
 game_environment() {
     mkdir -m 0700 "$1/runtime"
     unset WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE \
           QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS LANGUAGE LC_ALL LC_MESSAGES
     export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$1/runtime" \
-           LANG=C.UTF-8
+           XDG_CONFIG_HOME="$1/config" LANG=C.UTF-8
 }
 
 # game_session NAME: for a script that drives the game from a program of its

@@ -37,7 +37,7 @@ void FakeForm::Load()
     }
     controls_.clear();
     for (const ControlLayout& c : layout_.controls) {
-        controls_[std::string(c.name.str())] = ControlState{true, true, c.left, c.top};
+        controls_[std::string(c.name.str())] = ControlState{true, true, c.left, c.top, c.text};
     }
 }
 
@@ -128,6 +128,13 @@ void FakeForm::MoveControl(ControlName control, int left, int top)
     s.top = top;
 }
 
+void FakeForm::SetText(ControlName control, std::string_view text)
+{
+    State(control.str()).text = text;
+}
+
+const std::string& FakeForm::Text(ControlName control) const { return State(control.str()).text; }
+
 FakeForm::Place FakeForm::ControlPlace(ControlName control) const
 {
     const ControlState& s = State(control.str());
@@ -209,6 +216,11 @@ void FakeWindowSystem::Deliver(const std::function<void()>& action)
     } catch (const ProgramEnding&) {
         // The event entry of the real window system stops it here too.
     }
+}
+
+void FakeWindowSystem::Press(Command command)
+{
+    if (onCommand) Deliver([this, command] { onCommand(command); });
 }
 
 void FakeWindowSystem::RunDue(double until)

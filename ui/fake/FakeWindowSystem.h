@@ -38,6 +38,8 @@ public:
     bool IsEnabled(ControlName control) const override;
     void SetVisible(ControlName control, bool visible) override;
     void MoveControl(ControlName control, int left, int top) override;
+    void SetText(ControlName control, std::string_view text) override;
+    const std::string& Text(ControlName control) const;
 
     // The player's actions, as the real windows deliver them: a click on a
     // disabled or hidden button, on a closed window, or on any window but
@@ -70,6 +72,7 @@ private:
         bool visible = true;
         int left = 0;
         int top = 0;
+        std::string text;
     };
     ControlState& State(std::string_view control);
     const ControlState& State(std::string_view control) const;
@@ -96,6 +99,15 @@ public:
     void Quit(int exitStatus) override;
     bool IsQuitting() const override { return quitting_; }
     int ExitStatus() const override { return exitStatus_; }
+    void SetZoom(int zoom) override { zoom_ = zoom; }
+    int Zoom() const override { return zoom_; }
+    int LargestZoom() const override { return largestZoom; }
+    void SetFullScreen(bool on) override { fullScreen_ = on; }
+    bool IsFullScreen() const override { return fullScreen_; }
+    // The screen's keys, pressed in whichever window has the keyboard.
+    void Press(Command command);
+    // As on a 1280 x 1024 screen.
+    int largestZoom = 2;
 
     // Runs `action` when the virtual clock reaches `time`, inside whatever
     // wait is running then, as an event the real window system would
@@ -150,6 +162,8 @@ private:
     bool quitting_ = false;
     int exitStatus_ = 0;
     int depth_ = 0;
+    int zoom_ = 1;
+    bool fullScreen_ = false;
 };
 
 }  // namespace ui

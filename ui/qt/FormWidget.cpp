@@ -1,9 +1,11 @@
 #include "ui/qt/FormWidget.h"
 
+#include "ui/qt/GameStyle.h"
 #include "ui/qt/QtForm.h"
 #include "ui/qt/QtWindowSystem.h"
 #include "ui/qt/TextFitting.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +23,26 @@ QString ToQt(const std::string& text)
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// The screen's keys; Ctrl++ is Shift with = on most keyboards, and the
+// keypad's keys count too.
+std::optional<Command> CommandOf(int key, Qt::KeyboardModifiers held)
+{
+    if (held == Qt::NoModifier) {
+        if (key == Qt::Key_F2) return Command::Settings;
+        if (key == Qt::Key_F11) return Command::FullScreen;
+    }
+    if (held != Qt::ControlModifier) return std::nullopt;
+    switch (key) {
+    case Qt::Key_Equal:
+    case Qt::Key_Plus: return Command::ZoomIn;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: return Command::ZoomOut;
+    case Qt::Key_0:
+    case Qt::Key_ParenRight: return Command::ZoomReset;
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 Qt::WindowFlags FormWidget::WindowFlags(bool owned)
@@ -31,14 +53,15 @@ Qt::WindowFlags FormWidget::WindowFlags(bool owned)
 
 FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
     : QWidget(nullptr, WindowFlags(false)),
-      form_(form)
+      form_(form),
+      design_(layout.clientWidth, layout.clientHeight)
 {
     setObjectName(QString::fromStdString(layout.name));
     setWindowTitle(QString::fromStdString(layout.caption));
-    setFixedSize(layout.clientWidth, layout.clientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click on the picture takes the keyboard focus off the buttons.
     setFocusPolicy(Qt::ClickFocus);
+    // Sizes, places and type come with Lay, at the window's zoom.
     for (const ControlLayout& c : layout.controls) {
         const std::string name(c.name.str());
         const QRect box(c.left, c.top, c.width, c.height);
@@ -47,9 +70,7 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
         case ControlKind::Button: {
             auto* button = new QPushButton(text, this);
             button->setObjectName(QString::fromStdString(name));
-            button->setGeometry(box);
             button->setFocusPolicy(Qt::TabFocus);
-            button->setText(FitText(*button, text, false));
             button->installEventFilter(this);  // the window's keys come first
             QObject::connect(button, &QPushButton::clicked, this, [this, click = c.onClick] {
                 if (click) form_.system().Guard(click);
@@ -60,13 +81,15 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
         case ControlKind::Label: {
             auto* label = new QLabel(text, this);
             label->setObjectName(QString::fromStdString(name));
-            label->setGeometry(box);
             label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setAttribute(Qt::WA_TransparentForMouseEvents);
-            SetLabelPadding(*label, box);
-            FitText(*label, text, true);  // labels wrap by themselves
-            SetLabelType(*label, text);
+            if (c.onClick) {
+                label->setCursor(Qt::PointingHandCursor);
+                label->setToolTip(QString::fromStdString(c.tip));
+                label->installEventFilter(this);
+                links_[label] = c.onClick;
+            } else {
+                label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            }
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));
             label->setPalette(palette);
@@ -75,15 +98,74 @@ FormWidget::FormWidget(const FormLayout& layout, QtForm& form)
         }
         case ControlKind::Circle:
             shapes[name] = Shape{box, QColor(c.color.r, c.color.g, c.color.b), true};
-            break;
+            continue;
         }
+        places_[name] = Place{box, text};
     }
 }
 
-void FormWidget::paintEvent(QPaintEvent* /*event*/)
+void FormWidget::Lay(zoom::Placement placement)
+{
+    placement_ = placement;
+    setProperty(ZoomProperty, placement.factor);
+    if (!isFullScreen()) setFixedSize(design_ * placement.factor);
+    for (const auto& [name, place] : places_) LayControl(name);
+    update();
+}
+
+void FormWidget::LayControl(const std::string& name)
+{
+    const Place& place = places_.at(name);
+    QWidget* control = controls.at(name);
+    const int zoom = placement_.factor;
+    control->setGeometry(ToWidget(place.box));
+    QFont font = QApplication::font();
+    font.setPixelSize(font.pixelSize() * zoom);
+    control->setFont(font);
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        button->setText(FitText(*button, place.text, false, zoom));
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(place.text);
+        SetLabelPadding(*label, place.box, zoom);
+        FitText(*label, place.text, true, zoom);  // labels wrap by themselves
+        SetLabelType(*label, place.text);
+    }
+}
+
+void FormWidget::SetPlace(const std::string& name, std::optional<QPoint> at,
+                          std::optional<QString> text)
+{
+    auto it = places_.find(name);
+    if (it == places_.end()) return;
+    if (at) it->second.box.moveTo(*at);
+    if (text) it->second.text = *text;
+    if (text) {
+        LayControl(name);
+    } else {
+        controls.at(name)->setGeometry(ToWidget(it->second.box));
+    }
+}
+
+QRect FormWidget::ToWidget(const QRect& design) const
+{
+    const int f = placement_.factor;
+    return {placement_.origin.x + design.x() * f, placement_.origin.y + design.y() * f,
+            design.width() * f, design.height() * f};
+}
+
+void FormWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    // Pixel art: every map pixel becomes a sharp block at any scale.
+    const QRect picture = ToWidget(QRect(QPoint(0, 0), design_));
+    if (!picture.contains(event->rect())) {
+        // Full screen: the picture on a dark surround.
+        const QRegion surround = QRegion(rect()).subtracted(picture);
+        for (const QRect& r : surround) painter.fillRect(r, QColor(0x10, 0x0C, 0x10));
+    }
+    painter.translate(picture.topLeft());
+    painter.scale(placement_.factor, placement_.factor);
+    // Pixel art: every map pixel becomes a sharp block at any scale. The
+    // surface holds as many pixels as the window shows, so this is a copy.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, form_.qtSurface().image());
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -98,13 +180,15 @@ void FormWidget::paintEvent(QPaintEvent* /*event*/)
 void FormWidget::mousePressEvent(QMouseEvent* event)
 {
     if (!form_.onMouseDown) return;
-    const QPointF at = event->position();
+    // Every zoom, and full screen's surround, sends the same room.
+    const std::optional<zoom::DesignPoint> at = zoom::ToDesign(
+        placement_, {design_.width(), design_.height()}, static_cast<float>(event->position().x()),
+        static_cast<float>(event->position().y()));
+    if (!at) return;
     const int button = event->button() == Qt::LeftButton ? 1
         : event->button() == Qt::RightButton             ? 2
                                                          : 4;
-    form_.system().Guard([this, at, button] {
-        form_.onMouseDown(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
-    });
+    form_.system().Guard([this, at, button] { form_.onMouseDown(button, at->x, at->y); });
 }
 
 // ---- Keyboard --------------------------------------------------------------
@@ -121,6 +205,16 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event)))
         return true;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto link = links_.find(watched);
+        auto* label = qobject_cast<QWidget*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (link != links_.end() && label != nullptr &&
+            label->rect().contains(mouse->position().toPoint())) {
+            form_.system().Guard(link->second);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -132,6 +226,11 @@ bool FormWidget::HandleKey(const QKeyEvent& event)
     if (event.key() == Qt::Key_Q && held == Qt::ControlModifier) {
         // Quitting on purpose: what the main window's close box does.
         if (QWidget* main = system.MainWidget()) main->close();
+        return true;
+    }
+    if (const std::optional<Command> command = CommandOf(event.key(), held)) {
+        if (!event.isAutoRepeat() && system.onCommand)
+            system.Guard([&system, c = *command] { system.onCommand(c); });
         return true;
     }
     if (held != Qt::NoModifier) return false;

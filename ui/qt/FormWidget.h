@@ -1,9 +1,13 @@
 #pragma once
 
+#include "ui/Zoom.h"
+
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 class QPushButton;
@@ -41,6 +45,14 @@ public:
     void ControlLeaving(QWidget* control);
     void ControlReturning(QWidget* control);
 
+    // Sizes and places every control and its type for this placement of
+    // the picture; text is fitted again at the new size, not blown up.
+    void Lay(zoom::Placement placement);
+    // A control moved (in the design's pixels) or given a new caption.
+    void SetPlace(const std::string& name, std::optional<QPoint> at, std::optional<QString> text);
+    // A rectangle of the design drawn in this window.
+    QRect ToWidget(const QRect& design) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,8 +66,20 @@ private:
     bool Walk(const QKeyEvent& event);
     QPushButton* OkButton() const;
 
+    void LayControl(const std::string& name);
+
     QtForm& form_;
     QPointer<QWidget> focusReturnsTo_;
+    QSize design_;
+    zoom::Placement placement_;
+    // Each control's box in the design's pixels and its caption as given.
+    struct Place {
+        QRect box;
+        QString text;
+    };
+    std::map<std::string, Place, std::less<>> places_;
+    // Labels that are links, and what a click on one does.
+    std::map<QObject*, std::function<void()>> links_;
 };
 
 }  // namespace ui

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -16,6 +18,13 @@ namespace {
 const QColor Ink(0x20, 0x1A, 0x22);
 const QColor Wood(0x38, 0x22, 0x18);
 const QColor Brass(0x8A, 0x4A, 0x18);
+
+// A game window drawn larger draws its buttons' frames larger too, as it
+// does its pictures.
+int ZoomOf(const QWidget* widget)
+{
+    return widget == nullptr ? 1 : std::max(1, widget->window()->property(ZoomProperty).toInt());
+}
 
 // The platform's own style for everything but push buttons, which get a
 // parchment face in a dark frame with rounded corners. A proxy style rather
@@ -34,7 +43,7 @@ public:
                        const QWidget* widget) const override
     {
         if (element == PE_PanelButtonCommand) {
-            DrawButton(*option, *painter);
+            DrawButton(*option, *painter, ZoomOf(widget));
             return;
         }
         // Focus shows as the frame's colour, not a dotted outline.
@@ -54,7 +63,10 @@ public:
                          const QWidget* widget) const override
     {
         // The caption has all but the two-pixel frame.
-        if (element == SE_PushButtonContents) return option->rect.adjusted(2, 2, -2, -2);
+        if (element == SE_PushButtonContents) {
+            const int frame = 2 * ZoomOf(widget);
+            return option->rect.adjusted(frame, frame, -frame, -frame);
+        }
         return QProxyStyle::subElementRect(element, option, widget);
     }
 
@@ -72,7 +84,7 @@ public:
     }
 
 private:
-    static void DrawButton(const QStyleOption& option, QPainter& painter)
+    static void DrawButton(const QStyleOption& option, QPainter& painter, int zoom)
     {
         const bool enabled = (option.state & State_Enabled) != 0;
         const bool pressed = (option.state & (State_Sunken | State_On)) != 0;
@@ -93,11 +105,11 @@ private:
             face = gradient;
         }
         const QColor frame = !enabled ? QColor(0x6A, 0x50, 0x38) : focused ? Brass : Wood;
-        QPen pen(frame, 2);
+        QPen pen(frame, 2 * zoom);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(face);
-        painter.drawRoundedRect(outer.adjusted(1, 1, -1, -1), 3, 3);
+        painter.drawRoundedRect(outer.adjusted(zoom, zoom, -zoom, -zoom), 3 * zoom, 3 * zoom);
         painter.restore();
     }
 };

@@ -6,4 +6,7 @@ namespace ui {
 // wood, parchment and brass.
 void ApplyGameStyle();
 
+// The window property that tells the style a game window's zoom.
+inline constexpr char ZoomProperty[] = "gameZoom";
+
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include "ui/qt/QtWindowSystem.h"
 
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -30,20 +31,20 @@ void QtForm::Load()
     if (surface_) {
         surface_->Clear();
     } else {
-        const qreal scale = layout_.pixelExact ? 1.0 : widget_->devicePixelRatioF();
-        surface_ =
-            std::make_unique<QtSurface>(layout_.clientWidth, layout_.clientHeight,
-                                        layout_.background, layout_.textColor, pictures_, scale);
+        surface_ = std::make_unique<QtSurface>(layout_.clientWidth, layout_.clientHeight,
+                                               layout_.background, layout_.textColor, pictures_,
+                                               SurfaceScale());
     }
-    widget_->move(left_, top_);
+    ApplyLook();
+    Place({left_, top_});
     if (onKeyDown) {
         // The walking window starts with the focus on its map, not on its
         // first button, and takes the map into its tab cycle.
         widget_->setFocusPolicy(Qt::StrongFocus);
         widget_->setFocus(Qt::OtherFocusReason);
     }
-    surface_->onChanged = [this] {
-        if (widget_) widget_->update();
+    surface_->onDrawn = [this](const QRect& box) {
+        if (widget_) widget_->update(widget_->ToWidget(box));
     };
 }
 
@@ -51,9 +52,9 @@ void QtForm::Unload()
 {
     if (!IsLoaded()) return;
     FormWidget* widget = widget_.data();
+    left_ = Left();
+    top_ = Top();
     widget_.clear();
-    left_ = widget->x();
-    top_ = widget->y();
     const bool active = widget->isActiveWindow();
     widget->hide();
     if (active) system_.HandOnFocus(*widget);
@@ -74,14 +75,89 @@ Surface& QtForm::surface() { return qtSurface(); }
 void QtForm::Move(int left, int top)
 {
     Load();
-    left_ = left;
-    top_ = top;
     placed_ = true;
-    widget_->move(left, top);
+    Place({left, top});
 }
 
-int QtForm::Left() const { return IsLoaded() ? widget_->x() : left_; }
-int QtForm::Top() const { return IsLoaded() ? widget_->y() : top_; }
+bool QtForm::IsMain() const { return !system_.Forms().empty() && system_.Forms().front() == this; }
+
+qreal QtForm::SurfaceScale() const
+{
+    return (layout_.pixelExact ? 1.0 : widget_->devicePixelRatioF()) *
+        system_.PlacementOf(*this).factor;
+}
+
+// The game places windows in the design's pixels: the main window where it
+// says, the others at their place over the main window's picture, as far
+// apart as the picture is larger, and never off the screen.
+void QtForm::Place(QPoint design)
+{
+    left_ = design.x();
+    top_ = design.y();
+    if (!IsLoaded()) return;
+    if (IsMain() && widget_->isFullScreen()) return;  // the place to come back to
+    zoom::Point at{design.x(), design.y()};
+    if (!IsMain()) {
+        const QPoint anchor = system_.Anchor();
+        at = zoom::ToScreen(at, {anchor.x(), anchor.y()}, system_.PlacementOf(*this).factor);
+    }
+    const QRect room = system_.ScreenRoom();
+    if (room.isValid()) {
+        // Before it first shows, the window manager's frame is not known.
+        const QSize size = widget_->isVisible() ? widget_->frameGeometry().size() : widget_->size();
+        at = zoom::OnScreen(at, {size.width(), size.height()}, {room.x(), room.y()},
+                            {room.width(), room.height()});
+    }
+    widget_->move(at.x, at.y);
+}
+
+QPoint QtForm::DesignPlace() const
+{
+    if (!IsLoaded()) return {left_, top_};
+    if (IsMain()) return widget_->isFullScreen() ? system_.Anchor() : widget_->pos();
+    const QPoint anchor = system_.Anchor();
+    const zoom::Point at = zoom::FromScreen({widget_->x(), widget_->y()}, {anchor.x(), anchor.y()},
+                                            system_.PlacementOf(*this).factor);
+    return {at.x, at.y};
+}
+
+int QtForm::Left() const { return DesignPlace().x(); }
+int QtForm::Top() const { return DesignPlace().y(); }
+
+void QtForm::ApplyLook()
+{
+    if (!IsLoaded()) return;
+    const bool full = IsMain() && system_.IsFullScreen();
+    // The main window grows from where the player has put it.
+    if (IsMain() && widget_->isVisible() && !widget_->isFullScreen()) {
+        left_ = widget_->x();
+        top_ = widget_->y();
+    }
+    if (full != widget_->isFullScreen()) {
+        if (full) {
+            // A window manager that frames the window fills the screen with
+            // it, and would take a size asked for meanwhile as a resize of a
+            // normal window; without one, nothing else does.
+            const bool managed =
+                widget_->isVisible() && widget_->frameGeometry() != widget_->geometry();
+            widget_->setMinimumSize(0, 0);
+            widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            widget_->setWindowState(widget_->windowState() | Qt::WindowFullScreen);
+            // Once the change of state has gone through, or Qt undoes it.
+            if (!managed) {
+                QTimer::singleShot(0, widget_, [widget = widget_] {
+                    if (widget && widget->isFullScreen() && widget->screen() != nullptr)
+                        widget->setGeometry(widget->screen()->geometry());
+                });
+            }
+        } else {
+            widget_->setWindowState(widget_->windowState() & ~Qt::WindowFullScreen);
+        }
+    }
+    widget_->Lay(system_.PlacementOf(*this));
+    surface_->SetScale(SurfaceScale());
+    if (IsMain() && !full) Place({left_, top_});
+}
 
 void QtForm::PrepareShow(Form* owner, Qt::WindowModality modality)
 {
@@ -196,18 +272,29 @@ void QtForm::SetVisible(ControlName control, bool visible)
         if (visible) widget_->ControlReturning(w);
     } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
         it->second.visible = visible;
-        widget_->update();
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
     }
+}
+
+void QtForm::SetText(ControlName control, std::string_view text)
+{
+    Load();
+    widget_->SetPlace(std::string(control.str()), std::nullopt,
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void QtForm::MoveControl(ControlName control, int left, int top)
 {
     Load();
-    if (QWidget* w = Control(control.str())) {
-        w->move(left, top);
+    if (Control(control.str()) != nullptr) {
+        widget_->SetPlace(std::string(control.str()), QPoint(left, top), std::nullopt);
     } else if (auto it = widget_->shapes.find(control.str()); it != widget_->shapes.end()) {
+        // Only where it was and where it is: at 4x the whole window is
+        // most of a frame's time.
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
         it->second.box.moveTo(left, top);
-        widget_->update();
+        widget_->update(widget_->ToWidget(it->second.box.adjusted(-1, -1, 1, 1)));
     }
 }
 

@@ -33,6 +33,7 @@ public:
     bool IsEnabled(ControlName control) const override;
     void SetVisible(ControlName control, bool visible) override;
     void MoveControl(ControlName control, int left, int top) override;
+    void SetText(ControlName control, std::string_view text) override;
 
     QWidget* widget() const { return widget_.data(); }
     QtSurface& qtSurface();
@@ -41,17 +42,26 @@ public:
     // Placed by the game with Move, rather than by the window system.
     bool WasPlaced() const { return placed_; }
 
+    // Draws the window at the window system's zoom, or full screen.
+    void ApplyLook();
+    // Moves it as the game's Move does, without counting as placed by it.
+    void Place(QPoint design);
+
 private:
     QWidget* Control(std::string_view name) const;
     void PrepareShow(Form* owner, Qt::WindowModality modality);
     void BringForward();
     QPoint Cascaded(QPoint at) const;
+    bool IsMain() const;
+    qreal SurfaceScale() const;
+    QPoint DesignPlace() const;
 
     FormLayout layout_;
     QtWindowSystem& system_;
     const QtPictures& pictures_;
     QPointer<FormWidget> widget_;
     std::unique_ptr<QtSurface> surface_;
+    // Where the game put the window, in the design's pixels.
     int left_ = 0;
     int top_ = 0;
     bool placed_ = false;

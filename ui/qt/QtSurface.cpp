@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
+
 namespace ui {
 
 QtSurface::QtSurface(int width, int height, Picture background, Color textColor,
@@ -16,27 +18,75 @@ QtSurface::QtSurface(int width, int height, Picture background, Color textColor,
     Clear();
 }
 
-void QtSurface::Changed()
+void QtSurface::SetScale(qreal scale)
+{
+    if (qFuzzyCompare(scale, image_.devicePixelRatio())) return;
+    const QSize logical = image_.deviceIndependentSize().toSize();
+    image_ = QImage(qCeil(logical.width() * scale), qCeil(logical.height() * scale),
+                    QImage::Format_RGB32);
+    image_.setDevicePixelRatio(scale);
+    pictures_.PaintBackground(background_, image_);
+    for (const Drawing& d : drawn_) Draw(d);
+    Changed(QRect(QPoint(0, 0), logical));
+}
+
+void QtSurface::Changed(const QRect& box)
 {
     if (onChanged) onChanged();
+    if (onDrawn) onDrawn(box);
+}
+
+void QtSurface::Keep(Drawing d)
+{
+    Draw(d);
+    // Dice and blinks are drawn over and over in one place: only the last
+    // of them counts.
+    std::erase_if(drawn_, [&d](const Drawing& old) { return d.box.contains(old.box); });
+    drawn_.push_back(std::move(d));
+    Changed(drawn_.back().box);
+}
+
+void QtSurface::Draw(const Drawing& d)
+{
+    QPainter painter(&image_);
+    switch (d.kind) {
+    case Drawing::Picture: painter.drawImage(d.at, pictures_.Image(d.picture)); break;
+    case Drawing::Circle: {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        const QColor c(d.color.r, d.color.g, d.color.b);
+        painter.setPen(c);
+        painter.setBrush(c);
+        painter.drawEllipse(d.at, d.radius, d.radius);
+        break;
+    }
+    case Drawing::Text: {
+        painter.setPen(QColor(d.color.r, d.color.g, d.color.b));
+        const QFontMetrics metrics(painter.font());
+        int y = d.at.y();
+        for (const QString& line : QString::fromStdString(d.text).split(QStringLiteral("\r\n"))) {
+            painter.drawText(d.at.x(), y + metrics.ascent(), line);
+            y += metrics.height();
+        }
+        break;
+    }
+    }
 }
 
 void QtSurface::PaintPicture(Picture picture, int x, int y)
 {
-    QPainter painter(&image_);
-    painter.drawImage(x, y, pictures_.Image(picture));
-    Changed();
+    const PictureInfo& info = InfoOf(picture);
+    Keep({Drawing::Picture, picture, {x, y}, 0, {}, {}, QRect(x, y, info.width, info.height)});
 }
 
 void QtSurface::FillCircle(int x, int y, int radius, Color color)
 {
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QColor c(color.r, color.g, color.b);
-    painter.setPen(c);
-    painter.setBrush(c);
-    painter.drawEllipse(QPoint(x, y), radius, radius);
-    Changed();
+    Keep({Drawing::Circle,
+          {},
+          {x, y},
+          radius,
+          color,
+          {},
+          QRect(x - radius, y - radius, 2 * radius + 1, 2 * radius + 1)});
 }
 
 void QtSurface::SetCurrentXY(int x, int y)
@@ -47,25 +97,24 @@ void QtSurface::SetCurrentXY(int x, int y)
 
 void QtSurface::Print(std::string_view text)
 {
-    QPainter painter(&image_);
-    painter.setPen(QColor(textColor_.r, textColor_.g, textColor_.b));
-    const QFontMetrics metrics(painter.font());
+    const QFontMetrics metrics{QFont()};
     const QStringList lines =
         QString::fromUtf8(text.data(), static_cast<int>(text.size())).split(QStringLiteral("\r\n"));
-    int y = currentY_;
-    for (const QString& line : lines) {
-        painter.drawText(currentX_, y + metrics.ascent(), line);
-        y += metrics.height();
-    }
-    Changed();
+    int width = 0;
+    for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
+    // Glyphs may reach a little past their advance.
+    const QRect box(currentX_ - 2, currentY_, width + 4,
+                    metrics.height() * static_cast<int>(lines.size()) + 1);
+    Keep({Drawing::Text, {}, {currentX_, currentY_}, 0, textColor_, std::string(text), box});
 }
 
 void QtSurface::Clear()
 {
+    drawn_.clear();
     // Where the window is larger than its picture, the picture's bottom-left
     // colour carries on.
     pictures_.PaintBackground(background_, image_);
-    Changed();
+    Changed(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
 }
 
 Color QtSurface::Point(int x, int y) const

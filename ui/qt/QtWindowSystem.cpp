@@ -1,5 +1,6 @@
 #include "ui/qt/QtWindowSystem.h"
 
+#include "ui/qt/GameStyle.h"
 #include "ui/qt/QtForm.h"
 
 #include <QAbstractButton>
@@ -9,8 +10,10 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -86,6 +89,79 @@ QWidget* QtWindowSystem::OwnerWidget(Form* owner) const
     return nullptr;
 }
 
+QScreen* QtWindowSystem::Screen() const
+{
+    QWidget* main = MainWidget();
+    QScreen* screen = main != nullptr ? main->screen() : nullptr;
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+QRect QtWindowSystem::ScreenRoom() const
+{
+    const QScreen* screen = Screen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+int QtWindowSystem::LargestZoom() const
+{
+    const QScreen* screen = Screen();
+    if (forms_.empty() || screen == nullptr) return 1;
+    const FormLayout& main = forms_.front()->layout();
+    QSize room = screen->availableGeometry().size();
+    // The window manager's frame needs its room too, once it is known.
+    if (const QWidget* widget = MainWidget();
+        widget != nullptr && widget->isVisible() && !widget->isFullScreen()) {
+        room -= widget->frameGeometry().size() - widget->size();
+    }
+    return zoom::LargestFitting({main.clientWidth, main.clientHeight},
+                                {room.width(), room.height()}, zoom::LargestFactor);
+}
+
+zoom::Placement QtWindowSystem::PlacementOf(const QtForm& form) const
+{
+    const QScreen* screen = Screen();
+    if (!fullScreen_ || forms_.empty() || screen == nullptr) return {zoom_, {}};
+    const FormLayout& main = forms_.front()->layout();
+    const QSize size = screen->geometry().size();
+    const zoom::Placement full =
+        zoom::FullScreen({main.clientWidth, main.clientHeight}, {size.width(), size.height()});
+    return &form == forms_.front() ? full : zoom::Placement{full.factor, {}};
+}
+
+QPoint QtWindowSystem::Anchor() const
+{
+    if (forms_.empty() || !forms_.front()->IsLoaded()) return {};
+    const QWidget* main = forms_.front()->widget();
+    const zoom::Point origin = PlacementOf(*forms_.front()).origin;
+    return main->pos() + QPoint(origin.x, origin.y);
+}
+
+void QtWindowSystem::Relayout(const std::function<void()>& change)
+{
+    std::vector<std::pair<QtForm*, QPoint>> places;
+    for (QtForm* form : forms_) {
+        if (form != forms_.front() && form->IsLoaded())
+            places.emplace_back(form, QPoint(form->Left(), form->Top()));
+    }
+    change();
+    if (!forms_.empty()) forms_.front()->ApplyLook();
+    for (const auto& [form, at] : places) {
+        form->ApplyLook();
+        form->Place(at);
+    }
+}
+
+void QtWindowSystem::SetZoom(int zoom)
+{
+    zoom = std::clamp(zoom, 1, zoom::LargestFactor);
+    if (zoom != zoom_) Relayout([this, zoom] { zoom_ = zoom; });
+}
+
+void QtWindowSystem::SetFullScreen(bool on)
+{
+    if (on != fullScreen_) Relayout([this, on] { fullScreen_ = on; });
+}
+
 void QtWindowSystem::MessageBox(std::string_view text, Form* owner)
 {
     if (quitting_) throw ProgramEnding{};
@@ -94,6 +170,12 @@ void QtWindowSystem::MessageBox(std::string_view text, Form* owner)
                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     QMessageBox::Ok, OwnerWidget(owner));
     box.setWindowModality(Qt::ApplicationModal);
+    // As large as the game's windows: larger type and button frames.
+    const int factor = forms_.empty() ? zoom_ : PlacementOf(*forms_.front()).factor;
+    QFont font = QApplication::font();
+    font.setPixelSize(font.pixelSize() * factor);
+    box.setFont(font);
+    box.setProperty(ZoomProperty, factor);
     // The game's own word on its one button, not the toolkit's English.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
         ok->setText(QString::fromStdString(texts_.ok));

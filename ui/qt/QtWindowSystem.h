@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/WindowSystem.h"
+#include "ui/Zoom.h"
 #include "ui/qt/QtPictures.h"
 
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class QEventLoop;
+class QScreen;
 
 namespace ui {
 
@@ -34,6 +36,20 @@ public:
     void Quit(int exitStatus) override;
     bool IsQuitting() const override { return quitting_; }
     int ExitStatus() const override { return exitStatus_; }
+    void SetZoom(int zoom) override;
+    int Zoom() const override { return zoom_; }
+    int LargestZoom() const override;
+    void SetFullScreen(bool on) override;
+    bool IsFullScreen() const override { return fullScreen_; }
+
+    // How a window draws its picture now: the factor, and where the picture
+    // starts inside it (off the corner only for the main window full screen).
+    zoom::Placement PlacementOf(const QtForm& form) const;
+    // Where the main window's picture starts on the screen: the game places
+    // its other windows relative to it.
+    QPoint Anchor() const;
+    // Where windows are kept on the screen.
+    QRect ScreenRoom() const;
 
     // Every call from Qt into the game goes through here: a game ending
     // stops at it, and nothing else the game throws reaches Qt.
@@ -65,6 +81,10 @@ private:
         QtForm* waitingFor;
     };
     QWidget* OwnerWidget(Form* owner) const;
+    QScreen* Screen() const;
+    // Every loaded window laid out again after `change`, the others keeping
+    // their places over the main window's picture.
+    void Relayout(const std::function<void()>& change);
 
     const QtPictures& pictures_;
     SystemTexts texts_;
@@ -73,6 +93,8 @@ private:
     std::vector<QtForm*> front_;  // the last one is in front
     bool quitting_ = false;
     int exitStatus_ = 0;
+    int zoom_ = 1;
+    bool fullScreen_ = false;
 };
 
 }  // namespace ui

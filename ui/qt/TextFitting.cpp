@@ -8,7 +8,7 @@
 
 namespace ui {
 
-QString FitText(QWidget& control, const QString& text, bool label)
+QString FitText(QWidget& control, const QString& text, bool label, int zoom)
 {
     QFont font = control.font();
     // A trailing line break adds no ink; a label's glyphs may overhang its
@@ -16,21 +16,23 @@ QString FitText(QWidget& control, const QString& text, bool label)
     QString ink = text;
     while (ink.endsWith('\n')) ink.chop(1);
     const QRect inside = control.contentsRect();
-    const QRect room = label ? QRect(0, 0, inside.width(), inside.height() + 4)
-                             : QRect(0, 0, control.width() - 6, control.height() - 2);
+    const QRect room = label ? QRect(0, 0, inside.width(), inside.height() + 4 * zoom)
+                             : QRect(0, 0, control.width() - 6 * zoom, control.height() - 2 * zoom);
     auto fits = [&room, label](const QFont& f, const QString& t) {
         const QRect need = QFontMetrics(f).boundingRect(room, label ? Qt::TextWordWrap : 0, t);
         return need.width() <= room.width() && need.height() <= room.height();
     };
-    constexpr int smallest = 9;
-    constexpr int readable = 11;
+    // In whole steps of the zoom: a larger window shows the very layout
+    // of the smallest, only larger.
+    const int smallest = 9 * zoom;
+    const int readable = 11 * zoom;
     const int largest = font.pixelSize();
-    for (int size = largest; size >= smallest; --size) {
+    for (int size = largest; size >= smallest; size -= zoom) {
         font.setPixelSize(size);
         // Small type in a label is hinted to whole pixels, so dense
         // characters keep their strokes apart; that makes its lines taller,
         // so the fitting measures it so.
-        if (label && size <= 10) font.setHintingPreference(QFont::PreferFullHinting);
+        if (label && size <= 10 * zoom) font.setHintingPreference(QFont::PreferFullHinting);
         if (fits(font, ink)) {
             control.setFont(font);
             return text;
@@ -62,11 +64,11 @@ QString FitText(QWidget& control, const QString& text, bool label)
     return text;
 }
 
-void SetLabelPadding(QLabel& label, const QRect& box)
+void SetLabelPadding(QLabel& label, const QRect& box, int zoom)
 {
-    constexpr int pad = 6;
-    label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 : 0,
-                             box.left() <= 0 ? 2 : 0, 0);
+    const int pad = 6 * zoom;
+    label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 * zoom : 0,
+                             box.left() <= 0 ? 2 * zoom : 0, 0);
 }
 
 void SetLabelType(QLabel& label, const QString& text)
@@ -76,9 +78,8 @@ void SetLabelType(QLabel& label, const QString& text)
     const QFont font = label.font();
     const QRect inside = label.contentsRect();
     const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
-    if (need.height() < inside.height() && ink.size() == text.size()) {
-        label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    const bool middle = need.height() < inside.height() && ink.size() == text.size();
+    label.setAlignment(Qt::AlignLeft | (middle ? Qt::AlignVCenter : Qt::AlignTop));
 }
 
 }  // namespace ui
