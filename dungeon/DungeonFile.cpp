@@ -2,8 +2,12 @@
 
 #include "core/Texts.h"
 
-#include <fstream>
+#include <cerrno>
 #include <iterator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,23 +87,37 @@ DungeonRead ParseDungeon(std::span<const unsigned char> bytes, std::string_view 
 DungeonRead ReadDungeonFile(const std::filesystem::path& path)
 {
     const std::string name = path.string();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    auto cannotOpen = [&name] {
         DungeonRead read;
         read.problems.push_back(DungeonMissingText(name));
         return read;
+    };
+    // Opened without waiting: a named pipe nobody writes to would otherwise
+    // hold the game before its first window.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return cannotOpen();
+    struct stat info { };
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return cannotOpen();
     }
-    // Only the first 320 bytes count; reading no further keeps a huge or
-    // endless file (a pipe, a device) from stalling the game.
+    // Reads block again, so a pipe that is being written is read whole; only
+    // the first 320 bytes count, so a huge or endless file cannot stall us.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::vector<unsigned char> bytes(DungeonFileSize);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    // A folder opens but cannot be read: for the player it cannot be opened.
-    if (in.bad()) {
-        DungeonRead read;
-        read.problems.push_back(DungeonMissingText(name));
-        return read;
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return cannotOpen();
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
     }
+    ::close(fd);
+    bytes.resize(got);
     return ParseDungeon(bytes, name);
 }
 

@@ -155,8 +155,8 @@ private:
             if (!PA_CONTEXT_IS_GOOD(context)) return false;
             pa_.pa_threaded_mainloop_wait(loop_);
         }
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, OutputRate, 1};
-        stream_ = pa_.pa_stream_new(context_, "effects", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16NE, OutputRate, 1};
+        stream_ = pa_.pa_stream_new(context_, "effects", &format, nullptr);
         if (stream_ == nullptr) return false;
         pa_.pa_stream_set_state_callback(stream_, &PulseOutput::StreamChanged, this);
         pa_.pa_stream_set_write_callback(stream_, &PulseOutput::Write, this);

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+
+#include <sys/stat.h>
 
 using testing_support::FromText;
 using testing_support::OpenDungeon;
@@ -69,6 +72,12 @@ TEST(DungeonFile, AFileItCannotOpenIsNamedAsThePlayerGaveIt)
                   std::vector<std::string>{DungeonMissingText(name)});
     }
     EXPECT_EQ(DungeonMissingText(texts::DefaultDungeon), "無法開啟地下城檔案「Dungeon.gvk」！");
+    // A named pipe nobody writes to reads as empty instead of hanging.
+    const std::string fifo = ::testing::TempDir() + "dungeon-fifo";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadDungeonFile(fifo).dungeon);
+    std::remove(fifo.c_str());
 }
 
 TEST(DungeonFile, RefusesCodesOutOfRangeNamingTheRoom)
