@@ -83,6 +83,7 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     frmGorvak game(Services{windows, clock, random, sounds},
                    dungeon.empty() ? std::string(texts::DefaultDungeon) : dungeon);
     game.SettingsWindow().Use(settings);
+    game.FirstStart = settingsFile.FirstStart();
     // A place that cannot be written means the settings are not saved; the
     // game plays on.
     game.SettingsWindow().onChanged = [&settingsFile](const Settings& changed) {

@@ -45,7 +45,7 @@ Int16 frmGorvak::RollDice(Int16 X, Int16 Y)
         PlaySoundEffect(sound::Sound::sndDice, true, false);
         k = duel::DieFace(Rnd());
         surface.PaintPicture(ui::imgDice(k), X, Y);
-        Delay(0.1);
+        FightDelay(0.1);
     }
     return k;
 }
@@ -57,7 +57,7 @@ bool frmGorvak::DoBattle(Int16 Modifier)
     Battling = true;
     while (Battling) {
         const Int16 P = RollDice(48, 155);
-        Delay(0.5);
+        FightDelay(0.5);
         const Int16 S = RollDice(117, 155);
         const duel::Turn turn = fight.Judge(P, S, Rnd());
         // Fighting tires like walking, in every turn, the last one too.
@@ -65,13 +65,13 @@ bool frmGorvak::DoBattle(Int16 Modifier)
         if (turn.playerHits) {
             PlaySoundEffect(sound::Sound::sndSkeletonHit, false, false);
             surface.PaintPicture(ui::imgSkeleton(2), 68, 50);
-            Delay(1.0);
+            FightDelay(1.0);
             fight.SkeletonTakes(turn.damage);
         } else {
             PlaySoundEffect(sound::Sound::sndPlayerHit, false, false);
             surface.PaintPicture(ui::imgSkeleton(1), 68, 50);
             stats.AddHealth(static_cast<Int16>(-turn.damage));
-            Delay(1.0);
+            FightDelay(1.0);
             fight.PlayerStands(stats.Attack, stats.Health);
         }
         if (fight.Over()) Battling = false;
@@ -108,12 +108,13 @@ void frmGorvak::FightSkeleton()
     // The pauses below leave the map live: if the player walks to his death
     // or to the final monster meanwhile, the reward belongs to the old game.
     const unsigned game = GameNumber();
-    Delay(2.0);
+    FightDelay(2.0);
     BattleWindow().form().Unload();
     if (game != GameNumber()) return;
     if (stats.Attack < duel::SerumBelowAttack && stats.Serum > 0) DrinkSerum();
     const int N = duel::SkeletonGold(Rnd());
-    ShowDiscovery(ui::Picture::Gold, Decimal(N) + std::string(texts::GoldSuffix), true);
+    ShowDiscovery(ui::Picture::Gold, Decimal(N) + std::string(texts::GoldSuffix), true,
+                  FightPause(2));
     if (game != GameNumber()) return;
     stats.Gold = SatAdd(stats.Gold, N);
 }

@@ -82,6 +82,9 @@ std::vector<SettingRow> SettingRows(std::span<const std::string> languages)
         Switch("fullScreen", &Settings::fullScreen),
         Whole("volume", &Settings::volume, 0, 100),
         OneOf("language", &Settings::language, std::move(spoken)),
+        OneOf("battlePace", &Settings::pace,
+              std::vector<std::pair<BattlePace, std::string>>{
+                  {BattlePace::AsDesigned, "asDesigned"}, {BattlePace::Quick, "quick"}}),
     };
 }
 

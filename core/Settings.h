@@ -1,10 +1,11 @@
 // The player's own settings, remembered between runs: how large the game is
-// drawn, full screen, the effects' volume and the language. The file holds
+// drawn, full screen, the effects' volume, the language and the battle pace. The file holds
 // them as text, one key a setting; each value is read on its own, and one
 // this game would never have written (a wrong type, out of range, a language
 // it does not speak) gives that setting's default without touching the rest.
 #pragma once
 
+#include "core/Pace.h"
 #include "ui/Zoom.h"
 
 #include <functional>
@@ -21,6 +22,7 @@ struct Settings {
     bool fullScreen = false;
     int volume = 100;  // the effects, in percent; 0 is silence
     std::string language;  // a language's code; empty follows the desktop
+    BattlePace pace = BattlePace::AsDesigned;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 

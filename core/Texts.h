@@ -249,6 +249,12 @@ inline constexpr Text SettingsZoom = Tr("Settings window", "畫面大小");
 inline constexpr Text SettingsFullScreen = Tr("Settings window", "全螢幕");
 inline constexpr Text SettingsVolume = Tr("Settings window", "音效音量");
 inline constexpr Text SettingsLanguage = Tr("Settings window", "語言");
+//: How long a fight lets the player watch the dice and its pauses.
+inline constexpr Text SettingsPace = Tr("Settings window", "打鬥節奏");
+//: The battle pace, 80 pixels: every pause as the game was made...
+inline constexpr Text PaceAsDesigned = Tr("Settings window", "原汁原味");
+//: ... or each at a quarter of its length.
+inline constexpr Text PaceQuick = Tr("Settings window", "快啲");
 //: The zoom, 80 pixels: %1 is 1 to 4.
 inline constexpr Text ZoomTimes = Tr("Settings window", "%1 倍");
 //: Full screen is on / off.
@@ -258,20 +264,72 @@ inline constexpr Text FullScreenOff = Tr("Settings window", "關");
 inline constexpr Text cmdFullScreen = Tr("Settings window", "切換");
 //: Under the languages, 344 pixels: a language chosen is used from the next start.
 inline constexpr Text LanguageNextStart = Tr("Settings window", "下次開始遊戲時使用所選的語言。");
-//: Two columns of keys and what each does, five lines each; the key names
+//: Two columns of keys and what each does, five and six lines; the key names
 //: as the player's keyboard shows them.
 inline constexpr Text KeysA =
     Tr("Settings window", "方向鍵／WASD\r\nTab\r\n空白鍵／Enter\r\nEsc\r\nCtrl+Q");
 inline constexpr Text KeyActionsA =
     Tr("Settings window", "行走\r\n下一個按鈕\r\n按下按鈕\r\n關閉視窗\r\n退出遊戲");
 inline constexpr Text KeyActionsB =
-    Tr("Settings window", "設定\r\n全螢幕\r\n放大\r\n縮小\r\n原本大小");
+    Tr("Settings window", "點樣玩\r\n設定\r\n全螢幕\r\n放大\r\n縮小\r\n原本大小");
 //: The main window's version line opens the settings: its tip.
 inline constexpr Text SettingsTip = Tr("Settings window", "設定（F2）");
 // The same on every keyboard.
-inline constexpr std::string_view KeysB = "F2\r\nF11\r\nCtrl + =\r\nCtrl + -\r\nCtrl + 0";
+inline constexpr std::string_view KeysB = "F1\r\nF2\r\nF11\r\nCtrl + =\r\nCtrl + -\r\nCtrl + 0";
 inline constexpr std::string_view Less = "－";
 inline constexpr std::string_view More = "＋";
+
+// ---- The how-to-play card ----------------------------------------------------------
+// F1 from any window, and once at the first start. Each part is one label
+// beside its picture, wrapped at about 215 pixels over five lines; the
+// first words in 【】 name the part. Every number is the game's own rule.
+//: The card's headline, one line of 300 pixels on its banner.
+inline constexpr Text CardTitle = Tr("How to play", "點樣玩");
+inline constexpr std::array<Text, 10> CardParts = {
+    //: Beside the hero. Walking: a click on a neighbouring room or a walking key.
+    Tr("How to play",
+       "【目標】你係PELLAMORN，要喺地下城搵到《Zorvath》同打低佢！撳隔籬間房（或者用方向鍵、"
+       "WASD）就行過去，有門先入到。"),
+    //: Beside a pie: what a step costs.
+    Tr("How to play",
+       "【攻擊力同餡餅】每行一步扣1點攻擊力，冇餡餅就扣2點；每行三步食一個餡餅。攻擊力冇晒就"
+       "死硬！健康部嘅餡餅10港幣5個。"),
+    //: Beside the gold: what rooms hold. The thief is the pizza delivery boy.
+    Tr("How to play",
+       "【房入面】港幣、符咒、血漿；PIZZA外賣仔會偷走你四分一嘅錢；遠距離傳輸器將你掟去隨便"
+       "一間房，可能係《Zorvath》嗰間！空房再入都可能有嘢。"),
+    //: Beside a charm: the charm move.
+    Tr("How to play",
+       "【符咒】撳「使用符咒」再撳地圖上任何一間房，即刻飛過去，唔使行、唔扣攻擊力。一撳掣就"
+       "用左一張。魔法部10港幣一張。"),
+    //: Beside the serum: it cannot be drunk by hand. The red seal of the
+    //: status window is only a picture.
+    Tr("How to play",
+       "【血漿】唔使自己飲，亦都飲唔到：打贏Krellik之後攻擊力低過20，就會自動飲一瓶，加15至"
+       "29點攻擊力。狀況紙上面個紅印唔係掣。"),
+    //: Beside the skeleton: the dice fight. A tie goes to the hero.
+    Tr("How to play",
+       "【打Krellik】撞到佢就擲骰：你嘅點數加埋加成唔細過佢嘅，就打中佢。佢捱夠5點傷就衰，"
+       "你搵到5至9個港幣。每輪都扣攻擊力；生命值或者攻擊力冇晒就死。"),
+    //: Beside a weapon: the bonus added to each of the hero's throws.
+    Tr("How to play",
+       "【武器】加成大約係攻擊力除20，再計武器：冇武器減4，木棍減3，小刀減2，劍減1。武器部："
+       "木棍15、小刀40、劍60港幣。"),
+    //: Beside the town: the health and magic departments. Attack stops at
+    //: 100 and health at 50, so paying when full is money thrown away.
+    Tr("How to play",
+       "【裝備】健康部：住宿15港幣加21至22點攻擊力，看醫生15港幣加16至17點生命值；攻擊力最多"
+       "100、生命值最多50，滿左就唔好使錢！魔法部：建議20港幣，話你知《Zorvath》喺邊。"),
+    //: Beside 《Zorvath》: the one thing that beats it, and its price
+    //: against the money a game starts with.
+    Tr("How to play",
+       "【《Zorvath》】淨係魔法部嘅「對付Zorvath的東西」（80港幣）先打得低佢。你開頭得60港幣，"
+       "未買之前入佢間房就會俾佢食左！贏定死都會即刻開新一局。"),
+    //: Beside the keys.
+    Tr("How to play",
+       "【按鍵】F1：呢張卡。方向鍵、WASD：行。Tab：揀掣；空白鍵、Enter：撳掣。Esc：閂視窗。"
+       "Ctrl+Q：退出。"),
+};
 
 // ---- Start-up failures ------------------------------------------------------------
 inline constexpr Text SoundInitFailed = Tr("Failures", "初始化音效失敗！");

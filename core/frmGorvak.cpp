@@ -3,6 +3,7 @@
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "core/WindowLayout.h"
+#include "core/frmHowToPlay.h"
 #include "core/frmSettings.h"
 #include "dungeon/Grid.h"
 #include "exploration/frmDiscovery.h"
@@ -37,7 +38,8 @@ frmGorvak::frmGorvak(Services services, std::string dungeonFile)
       status_(std::make_unique<frmStatus>(services.windows)),
       discovery_(std::make_unique<frmDiscovery>(services.windows)),
       battle_(std::make_unique<frmBattle>(services.windows, *form_, [this] { return Battling; })),
-      settings_(std::make_unique<frmSettings>(services.windows, services.sounds, *form_))
+      settings_(std::make_unique<frmSettings>(services.windows, services.sounds, *form_)),
+      howToPlay_(std::make_unique<frmHowToPlay>(services.windows, *form_))
 {
     const Town shop{stats, GorvakRoom, services.windows, services.sounds, services.random};
     health_ = std::make_unique<frmHealth>(shop);
@@ -99,6 +101,12 @@ void frmGorvak::Form_Load()
     InitGame();
     form_->ShowModeless(nullptr);
     ShuffleRooms();
+    if (FirstStart) {
+        // Saved before it shows: the card opens on the first start only,
+        // however this one ends.
+        SettingsWindow().Save();
+        HowToPlayWindow().Show();
+    }
 }
 
 void frmGorvak::InitObjects()
@@ -191,7 +199,19 @@ void frmGorvak::cmdStatus_Click()
 
 void frmGorvak::cmdQuit_Click() { windows().Quit(0); }
 
-void frmGorvak::Form_Command(ui::Command command) { settings_->Command(command); }
+void frmGorvak::Form_Command(ui::Command command)
+{
+    if (command == ui::Command::Help) {
+        howToPlay_->Show();
+    } else {
+        settings_->Command(command);
+    }
+}
+
+double frmGorvak::FightPause(double amount) const
+{
+    return ::FightPause(amount, settings_->Current().pace);
+}
 
 void frmGorvak::lblVersion_Click() { Form_Command(ui::Command::Settings); }
 

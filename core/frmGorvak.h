@@ -39,6 +39,7 @@ class frmMagic;
 class frmWeapons;
 class frmShoppe;
 class frmSettings;
+class frmHowToPlay;
 
 struct Services {
     ui::WindowSystem& windows;
@@ -79,6 +80,9 @@ public:
     std::array<Int16, RoomCount> RoomType{};
     std::array<Int16, RoomCount> RoomItem{};
     std::string DungeonFile;
+    // No settings were saved yet: the how-to-play card opens once the
+    // start-up shuffle is over.
+    bool FirstStart = false;
 
     // Start-up and the main window (core/). Form_Load throws
     // ui::ProgramEnding when the game cannot start; the message has been
@@ -89,7 +93,8 @@ public:
     // A walking key is a click at the centre of the neighbouring cell.
     void Form_KeyDown(ui::Key key);
     bool Form_QueryUnload();
-    // The screen's keys, from any window; the version line opens the settings.
+    // The keys every window answers: F1 opens the how-to-play card; the
+    // others are the screen's. The version line opens the settings.
     void Form_Command(ui::Command command);
     void lblVersion_Click();
     void cmdShop_Click();
@@ -134,8 +139,12 @@ public:
     // Room events and the shared services (exploration/).
     void ShowItem(Int16 Room);
     void CheckForRandomItem(Int16 Room);
-    void ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound);
+    // A fight's notices (the encounter, the reward) keep to the battle pace.
+    void ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound, double seconds = 2);
     void Delay(double amount);
+    // A pause of a skeleton encounter, at the player's battle pace.
+    double FightPause(double amount) const;
+    void FightDelay(double amount) { Delay(FightPause(amount)); }
     void DrinkSerum();
     void ToggleButtons(bool Setting);
 
@@ -164,6 +173,7 @@ public:
     frmMagic& MagicWindow() { return *magic_; }
     frmWeapons& WeaponsWindow() { return *weapons_; }
     frmSettings& SettingsWindow() { return *settings_; }
+    frmHowToPlay& HowToPlayWindow() { return *howToPlay_; }
 
     Services& services() { return services_; }
     ui::WindowSystem& windows() { return services_.windows; }
@@ -198,4 +208,5 @@ private:
     std::unique_ptr<frmWeapons> weapons_;
     std::unique_ptr<frmShoppe> shoppe_;
     std::unique_ptr<frmSettings> settings_;
+    std::unique_ptr<frmHowToPlay> howToPlay_;
 };

@@ -64,14 +64,14 @@ ui::FormLayout frmSettings::Layout(frmSettings* window)
             ui::Black, Handler(window, click)};
     };
     auto keys = [](ui::ControlName control, std::string_view text, int left, int width) {
-        return ui::ControlLayout{control, ControlKind::Label, Text(text), left, 242, width, 90};
+        return ui::ControlLayout{control, ControlKind::Label, Text(text), left, 276, width, 108};
     };
     // The tab order starts at 確定, so that Enter closes the window as it
     // closes the game's others.
     return WindowLayout(
-        "frmSettings", 400, 380, ui::Picture::Settings,
+        "frmSettings", 400, 434, ui::Picture::Settings,
         {
-            OkButton(295, 336, Handler(window, &frmSettings::cmdOK_Click)),
+            OkButton(295, 390, Handler(window, &frmSettings::cmdOK_Click)),
             {lblTitle, ControlKind::Label, Text(texts::SettingsTitle), 26, 15, 100, 17, TitleInk},
             name(lblZoom, texts::SettingsZoom, 52),
             value(lblZoomValue, 52),
@@ -87,16 +87,22 @@ ui::FormLayout frmSettings::Layout(frmSettings* window)
                    &frmSettings::cmdVolumeDown_Click),
             button(cmdVolumeUp, texts::More, ButtonsLeft + 46, 124, 40,
                    &frmSettings::cmdVolumeUp_Click),
-            name(lblLanguage, texts::SettingsLanguage, 160),
-            button(cmdLanguage[0], "", ValueLeft, 160, 78, &frmSettings::cmdLanguage0_Click),
-            button(cmdLanguage[1], "", ValueLeft + 84, 160, 78, &frmSettings::cmdLanguage1_Click),
-            button(cmdLanguage[2], "", ValueLeft + 168, 160, 78, &frmSettings::cmdLanguage2_Click),
-            {lblLanguageNote, ControlKind::Label, Text(texts::LanguageNextStart), NameLeft, 194,
+            name(lblPace, texts::SettingsPace, 160),
+            value(lblPaceValue, 160),
+            button(cmdPace, texts::cmdFullScreen, ButtonsLeft, 160, 86,
+                   &frmSettings::cmdPace_Click),
+            name(lblLanguage, texts::SettingsLanguage, 196),
+            button(cmdLanguage[0], "", ValueLeft, 196, 78, &frmSettings::cmdLanguage0_Click),
+            button(cmdLanguage[1], "", ValueLeft + 84, 196, 78, &frmSettings::cmdLanguage1_Click),
+            button(cmdLanguage[2], "", ValueLeft + 168, 196, 78, &frmSettings::cmdLanguage2_Click),
+            {lblLanguageNote, ControlKind::Label, Text(texts::LanguageNextStart), NameLeft, 230,
              344, 22},
             keys(lblKeys, texts::KeysA, 28, 92),
             keys(lblKeyActions, texts::KeyActionsA, 120, 80),
             keys(lblKeys2, texts::KeysB, 208, 70),
             keys(lblKeyActions2, texts::KeyActionsB, 280, 96),
+            {cmdHowToPlay, ControlKind::Button, Text(texts::CardTitle), NameLeft, 390, 100, 33,
+             ui::Black, Handler(window, &frmSettings::cmdHowToPlay_Click)},
         });
 }
 
@@ -160,6 +166,9 @@ void frmSettings::ShowValues()
     form_->SetText(lblVolumeValue, Decimal(settings_.volume) + "%");
     form_->SetEnabled(cmdVolumeDown, settings_.volume > 0);
     form_->SetEnabled(cmdVolumeUp, settings_.volume < 100);
+    form_->SetText(
+        lblPaceValue,
+        Text(settings_.pace == BattlePace::Quick ? texts::PaceQuick : texts::PaceAsDesigned));
     const std::string inUse = texts::CurrentLanguage();
     const std::string& chosen = settings_.language.empty() ? inUse : settings_.language;
     for (std::size_t i = 0; i < cmdLanguage.size(); ++i) {
@@ -181,7 +190,24 @@ void frmSettings::ChooseLanguage(std::size_t index)
     Change(next);
 }
 
+void frmSettings::Save()
+{
+    if (onChanged) onChanged(settings_);
+}
+
 void frmSettings::cmdOK_Click() { form_->Unload(); }
+
+void frmSettings::cmdPace_Click()
+{
+    Settings next = settings_;
+    next.pace = settings_.pace == BattlePace::Quick ? BattlePace::AsDesigned : BattlePace::Quick;
+    Change(next);
+}
+
+void frmSettings::cmdHowToPlay_Click()
+{
+    if (windows_.onCommand) windows_.onCommand(ui::Command::Help);
+}
 
 void frmSettings::cmdZoomOut_Click() { Zoom(windows_.Zoom() - 1); }
 

@@ -38,6 +38,10 @@ public:
     static constexpr ui::ControlName lblVolumeValue{"lblVolumeValue"};
     static constexpr ui::ControlName cmdVolumeDown{"cmdVolumeDown"};
     static constexpr ui::ControlName cmdVolumeUp{"cmdVolumeUp"};
+    static constexpr ui::ControlName lblPace{"lblPace"};
+    static constexpr ui::ControlName lblPaceValue{"lblPaceValue"};
+    static constexpr ui::ControlName cmdPace{"cmdPace"};
+    static constexpr ui::ControlName cmdHowToPlay{"cmdHowToPlay"};
     static constexpr ui::ControlName lblLanguage{"lblLanguage"};
     static constexpr std::array<ui::ControlName, 3> cmdLanguage = {ui::ControlName{"cmdLanguage0"},
                                                                    ui::ControlName{"cmdLanguage1"},
@@ -57,6 +61,8 @@ public:
     // After each change the player makes, with the settings now in use:
     // the program saves them.
     std::function<void(const Settings&)> onChanged;
+    // Hands the settings in use on to be saved, changed or not.
+    void Save();
 
     void Command(ui::Command command);
 
@@ -68,6 +74,9 @@ public:
     void cmdFullScreen_Click();
     void cmdVolumeDown_Click();
     void cmdVolumeUp_Click();
+    void cmdPace_Click();
+    // What F1 does: the how-to-play card, over this window.
+    void cmdHowToPlay_Click();
     // A language is chosen here and used from the next start: the windows'
     // captions are set once, when they are built.
     void cmdLanguage0_Click() { ChooseLanguage(0); }

@@ -58,7 +58,8 @@ void frmGorvak::ShowItem(Int16 Room)
     default: break;
     }
     const unsigned game = GameNumber();
-    ShowDiscovery(PictureOf(item), TextOf(item, find), false);
+    ShowDiscovery(PictureOf(item), TextOf(item, find), false,
+                  find.then == finds::Then::Fight ? FightPause(2) : 2);
     if (find.then == finds::Then::Teleport && game == GameNumber()) Teleport();
     if (find.then == finds::Then::Fight) FightSkeleton();
 }
@@ -69,7 +70,7 @@ void frmGorvak::CheckForRandomItem(Int16 Room)
     RoomItem.at(Room) = finds::RandomFind(Rnd());
 }
 
-void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound)
+void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound, double seconds)
 {
     if (Sound) PlaySoundEffect(sound::Sound::sndDiscovery, true, false);
     ui::Form& window = DiscoveryWindow().form();
@@ -82,7 +83,7 @@ void frmGorvak::ShowDiscovery(ui::Picture img, std::string_view Msg, bool Sound)
     surface.Print(Msg);
     window.ShowModeless(&form());
     const unsigned game = GameNumber();
-    Delay(2);
+    Delay(seconds);
     // After a restart meanwhile the window holds the new game's ending notice.
     if (game == GameNumber()) window.Unload();
 }

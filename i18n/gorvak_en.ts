@@ -267,6 +267,64 @@ The game cannot start.</translation>
     </message>
 </context>
 <context>
+    <name>How to play</name>
+    <message>
+        <source>點樣玩</source>
+        <extracomment>The card&apos;s headline, one line of 300 pixels on its banner.</extracomment>
+        <translation>How to Play</translation>
+    </message>
+    <message>
+        <source>【目標】你係PELLAMORN，要喺地下城搵到《Zorvath》同打低佢！撳隔籬間房（或者用方向鍵、WASD）就行過去，有門先入到。</source>
+        <extracomment>Beside the hero. Walking: a click on a neighbouring room or a walking key.</extracomment>
+        <translation>GOAL: You are PELLAMORN: find 《Zorvath》 and beat it! Click a room next door (or press an arrow key or WASD) to walk there. Only doors let you through.</translation>
+    </message>
+    <message>
+        <source>【攻擊力同餡餅】每行一步扣1點攻擊力，冇餡餅就扣2點；每行三步食一個餡餅。攻擊力冇晒就死硬！健康部嘅餡餅10港幣5個。</source>
+        <extracomment>Beside a pie: what a step costs.</extracomment>
+        <translation>ATTACK AND PIES: A step costs 1 attack point, 2 with no pie; every third step eats a pie. No attack left and you&apos;re dead meat! Health sells pies, 5 for 10 HK dollars.</translation>
+    </message>
+    <message>
+        <source>【房入面】港幣、符咒、血漿；PIZZA外賣仔會偷走你四分一嘅錢；遠距離傳輸器將你掟去隨便一間房，可能係《Zorvath》嗰間！空房再入都可能有嘢。</source>
+        <extracomment>Beside the gold: what rooms hold. The thief is the pizza delivery boy.</extracomment>
+        <translation>IN THE ROOMS: money, charms, serum. The pizza boy pinches a quarter of your money; a teleporter flings you anywhere, maybe into 《Zorvath》&apos;s room! Empty rooms can fill up again.</translation>
+    </message>
+    <message>
+        <source>【符咒】撳「使用符咒」再撳地圖上任何一間房，即刻飛過去，唔使行、唔扣攻擊力。一撳掣就用左一張。魔法部10港幣一張。</source>
+        <extracomment>Beside a charm: the charm move.</extracomment>
+        <translation>CHARMS: Press Use Charm, then click any room: you&apos;re there at once, no walking, no attack spent. Pressing uses the charm up. Magic sells them at 10 HK dollars.</translation>
+    </message>
+    <message>
+        <source>【血漿】唔使自己飲，亦都飲唔到：打贏Krellik之後攻擊力低過20，就會自動飲一瓶，加15至29點攻擊力。狀況紙上面個紅印唔係掣。</source>
+        <extracomment>Beside the serum: it cannot be drunk by hand. The red seal of the status window is only a picture.</extracomment>
+        <translation>SERUM: It drinks itself (you can&apos;t): win a fight with under 20 attack left and down goes a bottle, +15 to 29 attack. The red seal on the status sheet is no button.</translation>
+    </message>
+    <message>
+        <source>【打Krellik】撞到佢就擲骰：你嘅點數加埋加成唔細過佢嘅，就打中佢。佢捱夠5點傷就衰，你搵到5至9個港幣。每輪都扣攻擊力；生命值或者攻擊力冇晒就死。</source>
+        <extracomment>Beside the skeleton: the dice fight. A tie goes to the hero.</extracomment>
+        <translation>KRELLIK: Dice! Your throw plus bonus, if not below his, hits him (ties are yours). 5 damage and he&apos;s dust: 5 to 9 HK dollars. Each round costs attack; out of attack or health, you die.</translation>
+    </message>
+    <message>
+        <source>【武器】加成大約係攻擊力除20，再計武器：冇武器減4，木棍減3，小刀減2，劍減1。武器部：木棍15、小刀40、劍60港幣。</source>
+        <extracomment>Beside a weapon: the bonus added to each of the hero&apos;s throws.</extracomment>
+        <translation>WEAPONS: Your bonus is about attack / 20, minus 4 bare-handed, 3 with a club, 2 with a knife, 1 with a sword. At Weapons: club 15, knife 40, sword 60 HK dollars.</translation>
+    </message>
+    <message>
+        <source>【裝備】健康部：住宿15港幣加21至22點攻擊力，看醫生15港幣加16至17點生命值；攻擊力最多100、生命值最多50，滿左就唔好使錢！魔法部：建議20港幣，話你知《Zorvath》喺邊。</source>
+        <extracomment>Beside the town: the health and magic departments. Attack stops at 100 and health at 50, so paying when full is money thrown away.</extracomment>
+        <translation>SHOP: At Health, Lodging (15) gives 21-22 attack, the Doctor (15) 16-17 health; attack tops out at 100, health at 50: don&apos;t pay when full! At Magic, Advice (20) says where 《Zorvath》 lurks.</translation>
+    </message>
+    <message>
+        <source>【《Zorvath》】淨係魔法部嘅「對付Zorvath的東西」（80港幣）先打得低佢。你開頭得60港幣，未買之前入佢間房就會俾佢食左！贏定死都會即刻開新一局。</source>
+        <extracomment>Beside 《Zorvath》: the one thing that beats it, and its price against the money a game starts with.</extracomment>
+        <translation>《ZORVATH》: Only the Zorvath Repellent from Magic (80 HK dollars) beats it. You start with 60: walk in without it and you&apos;re dinner! Win or die, a new game starts at once.</translation>
+    </message>
+    <message>
+        <source>【按鍵】F1：呢張卡。方向鍵、WASD：行。Tab：揀掣；空白鍵、Enter：撳掣。Esc：閂視窗。Ctrl+Q：退出。</source>
+        <extracomment>Beside the keys.</extracomment>
+        <translation>KEYS: F1 this card. Arrows, WASD: walk. Tab: pick a button; Space, Enter: press it. Esc: close a window. Ctrl+Q: quit.</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>繁體中文</source>
@@ -409,7 +467,7 @@ Tab<byte value="xd"/>
 空白鍵／Enter<byte value="xd"/>
 Esc<byte value="xd"/>
 Ctrl+Q</source>
-        <extracomment>Two columns of keys and what each does, five lines each; the key names as the player&apos;s keyboard shows them.</extracomment>
+        <extracomment>Two columns of keys and what each does, five and six lines; the key names as the player&apos;s keyboard shows them.</extracomment>
         <translation>Arrows / WASD<byte value="xd"/>
 Tab<byte value="xd"/>
 Space / Enter<byte value="xd"/>
@@ -429,21 +487,38 @@ Close window<byte value="xd"/>
 Quit</translation>
     </message>
     <message>
-        <source>設定<byte value="xd"/>
+        <source>設定（F2）</source>
+        <extracomment>The main window&apos;s version line opens the settings: its tip.</extracomment>
+        <translation>Settings (F2)</translation>
+    </message>
+    <message>
+        <source>打鬥節奏</source>
+        <extracomment>How long a fight lets the player watch the dice and its pauses.</extracomment>
+        <translation>Battle pace</translation>
+    </message>
+    <message>
+        <source>原汁原味</source>
+        <extracomment>The battle pace, 80 pixels: every pause as the game was made...</extracomment>
+        <translation>As designed</translation>
+    </message>
+    <message>
+        <source>快啲</source>
+        <extracomment>... or each at a quarter of its length.</extracomment>
+        <translation>Quick</translation>
+    </message>
+    <message>
+        <source>點樣玩<byte value="xd"/>
+設定<byte value="xd"/>
 全螢幕<byte value="xd"/>
 放大<byte value="xd"/>
 縮小<byte value="xd"/>
 原本大小</source>
-        <translation>Settings<byte value="xd"/>
+        <translation>How to play<byte value="xd"/>
+Settings<byte value="xd"/>
 Full screen<byte value="xd"/>
 Larger<byte value="xd"/>
 Smaller<byte value="xd"/>
 Original size</translation>
-    </message>
-    <message>
-        <source>設定（F2）</source>
-        <extracomment>The main window&apos;s version line opens the settings: its tip.</extracomment>
-        <translation>Settings (F2)</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,64 @@
     </message>
 </context>
 <context>
+    <name>How to play</name>
+    <message>
+        <source>點樣玩</source>
+        <extracomment>The card&apos;s headline, one line of 300 pixels on its banner.</extracomment>
+        <translation>怎么玩</translation>
+    </message>
+    <message>
+        <source>【目標】你係PELLAMORN，要喺地下城搵到《Zorvath》同打低佢！撳隔籬間房（或者用方向鍵、WASD）就行過去，有門先入到。</source>
+        <extracomment>Beside the hero. Walking: a click on a neighbouring room or a walking key.</extracomment>
+        <translation>【目标】你是PELLAMORN，要在地下城里找到《Zorvath》并打倒它！点击相邻的房间（或者用方向键、WASD）就能走过去，有门才进得去。</translation>
+    </message>
+    <message>
+        <source>【攻擊力同餡餅】每行一步扣1點攻擊力，冇餡餅就扣2點；每行三步食一個餡餅。攻擊力冇晒就死硬！健康部嘅餡餅10港幣5個。</source>
+        <extracomment>Beside a pie: what a step costs.</extracomment>
+        <translation>【攻击力和馅饼】每走一步扣1点攻击力，没有馅饼就扣2点；每走三步吃掉一个馅饼。攻击力耗光就死定了！健康部的馅饼10港币5个。</translation>
+    </message>
+    <message>
+        <source>【房入面】港幣、符咒、血漿；PIZZA外賣仔會偷走你四分一嘅錢；遠距離傳輸器將你掟去隨便一間房，可能係《Zorvath》嗰間！空房再入都可能有嘢。</source>
+        <extracomment>Beside the gold: what rooms hold. The thief is the pizza delivery boy.</extracomment>
+        <translation>【房间里】港币、符咒、血浆；PIZZA外卖仔会偷走你四分之一的钱；远距离传输器把你扔进随便一个房间，说不定就是《Zorvath》那间！空房间再进去也可能有东西。</translation>
+    </message>
+    <message>
+        <source>【符咒】撳「使用符咒」再撳地圖上任何一間房，即刻飛過去，唔使行、唔扣攻擊力。一撳掣就用左一張。魔法部10港幣一張。</source>
+        <extracomment>Beside a charm: the charm move.</extracomment>
+        <translation>【符咒】点“使用符咒”再点地图上任意一个房间，马上飞过去，不用走路、不扣攻击力。一按按钮就用掉一张。魔法部10港币一张。</translation>
+    </message>
+    <message>
+        <source>【血漿】唔使自己飲，亦都飲唔到：打贏Krellik之後攻擊力低過20，就會自動飲一瓶，加15至29點攻擊力。狀況紙上面個紅印唔係掣。</source>
+        <extracomment>Beside the serum: it cannot be drunk by hand. The red seal of the status window is only a picture.</extracomment>
+        <translation>【血浆】不用自己喝，也喝不了：打赢Krellik之后攻击力低于20，就会自动喝一瓶，加15到29点攻击力。状况纸上那个红印不是按钮。</translation>
+    </message>
+    <message>
+        <source>【打Krellik】撞到佢就擲骰：你嘅點數加埋加成唔細過佢嘅，就打中佢。佢捱夠5點傷就衰，你搵到5至9個港幣。每輪都扣攻擊力；生命值或者攻擊力冇晒就死。</source>
+        <extracomment>Beside the skeleton: the dice fight. A tie goes to the hero.</extracomment>
+        <translation>【打Krellik】碰到它就掷骰子：你的点数加上加成不小于它的，就打中它。它挨够5点伤害就完蛋，你得到5到9个港币。每轮都扣攻击力；生命值或攻击力耗光就会死。</translation>
+    </message>
+    <message>
+        <source>【武器】加成大約係攻擊力除20，再計武器：冇武器減4，木棍減3，小刀減2，劍減1。武器部：木棍15、小刀40、劍60港幣。</source>
+        <extracomment>Beside a weapon: the bonus added to each of the hero&apos;s throws.</extracomment>
+        <translation>【武器】加成大约是攻击力除以20，再算武器：没武器减4，木棍减3，小刀减2，剑减1。武器部：木棍15、小刀40、剑60港币。</translation>
+    </message>
+    <message>
+        <source>【裝備】健康部：住宿15港幣加21至22點攻擊力，看醫生15港幣加16至17點生命值；攻擊力最多100、生命值最多50，滿左就唔好使錢！魔法部：建議20港幣，話你知《Zorvath》喺邊。</source>
+        <extracomment>Beside the town: the health and magic departments. Attack stops at 100 and health at 50, so paying when full is money thrown away.</extracomment>
+        <translation>【装备】健康部：住宿15港币加21到22点攻击力，看医生15港币加16到17点生命值；攻击力最多100、生命值最多50，满了就别花钱！魔法部：建议20港币，告诉你《Zorvath》在哪边。</translation>
+    </message>
+    <message>
+        <source>【《Zorvath》】淨係魔法部嘅「對付Zorvath的東西」（80港幣）先打得低佢。你開頭得60港幣，未買之前入佢間房就會俾佢食左！贏定死都會即刻開新一局。</source>
+        <extracomment>Beside 《Zorvath》: the one thing that beats it, and its price against the money a game starts with.</extracomment>
+        <translation>【《Zorvath》】只有魔法部的“对付Zorvath的东西”（80港币）才打得倒它。你开局只有60港币，没买就进它的房间会被它吃掉！不管赢了还是死了，都会马上开新一局。</translation>
+    </message>
+    <message>
+        <source>【按鍵】F1：呢張卡。方向鍵、WASD：行。Tab：揀掣；空白鍵、Enter：撳掣。Esc：閂視窗。Ctrl+Q：退出。</source>
+        <extracomment>Beside the keys.</extracomment>
+        <translation>【按键】F1：这张卡。方向键、WASD：走。Tab：选按钮；空格键、Enter：按下。Esc：关窗口。Ctrl+Q：退出。</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>繁體中文</source>
@@ -409,7 +467,7 @@ Tab<byte value="xd"/>
 空白鍵／Enter<byte value="xd"/>
 Esc<byte value="xd"/>
 Ctrl+Q</source>
-        <extracomment>Two columns of keys and what each does, five lines each; the key names as the player&apos;s keyboard shows them.</extracomment>
+        <extracomment>Two columns of keys and what each does, five and six lines; the key names as the player&apos;s keyboard shows them.</extracomment>
         <translation>方向键／WASD<byte value="xd"/>
 Tab<byte value="xd"/>
 空格键／Enter<byte value="xd"/>
@@ -429,21 +487,38 @@ Ctrl+Q</translation>
 退出游戏</translation>
     </message>
     <message>
-        <source>設定<byte value="xd"/>
+        <source>設定（F2）</source>
+        <extracomment>The main window&apos;s version line opens the settings: its tip.</extracomment>
+        <translation>设置（F2）</translation>
+    </message>
+    <message>
+        <source>打鬥節奏</source>
+        <extracomment>How long a fight lets the player watch the dice and its pauses.</extracomment>
+        <translation>战斗节奏</translation>
+    </message>
+    <message>
+        <source>原汁原味</source>
+        <extracomment>The battle pace, 80 pixels: every pause as the game was made...</extracomment>
+        <translation>原汁原味</translation>
+    </message>
+    <message>
+        <source>快啲</source>
+        <extracomment>... or each at a quarter of its length.</extracomment>
+        <translation>快速</translation>
+    </message>
+    <message>
+        <source>點樣玩<byte value="xd"/>
+設定<byte value="xd"/>
 全螢幕<byte value="xd"/>
 放大<byte value="xd"/>
 縮小<byte value="xd"/>
 原本大小</source>
-        <translation>设置<byte value="xd"/>
+        <translation>怎么玩<byte value="xd"/>
+设置<byte value="xd"/>
 全屏<byte value="xd"/>
 放大<byte value="xd"/>
 缩小<byte value="xd"/>
 原始大小</translation>
-    </message>
-    <message>
-        <source>設定（F2）</source>
-        <extracomment>The main window&apos;s version line opens the settings: its tip.</extracomment>
-        <translation>设置（F2）</translation>
     </message>
 </context>
 <context>

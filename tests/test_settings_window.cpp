@@ -53,7 +53,9 @@ TEST_F(SettingsWindowTest, AZoomSavedOnALargerScreenIsDrawnAtTheLargestThatFitsA
 TEST_F(SettingsWindowTest, TheWindowOpensOverTheGameByKeyOrVersionLineAndChangesAtOnce)
 {
     int opened = 0;
+    int cards = 0;
     windows.onModal = [&](ui::FakeForm& form) {
+        if (form.layout().name == "frmHowToPlay") return void(++cards);
         ++opened;
         EXPECT_EQ(form.layout().name, "frmSettings");
         EXPECT_EQ(form.owner, &game->form());
@@ -65,6 +67,8 @@ TEST_F(SettingsWindowTest, TheWindowOpensOverTheGameByKeyOrVersionLineAndChanges
         EXPECT_EQ(form.Text(frmSettings::lblZoomValue), "2 倍");
         EXPECT_FALSE(form.IsEnabled(frmSettings::cmdZoomIn)) << "the screen holds no more";
         form.Click(frmSettings::cmdZoomOut);
+        if (opened == 1) form.Click(frmSettings::cmdPace);
+        form.Click(frmSettings::cmdHowToPlay);
         form.Click(frmSettings::cmdOK);
         EXPECT_FALSE(form.IsVisible());
     };
@@ -72,8 +76,9 @@ TEST_F(SettingsWindowTest, TheWindowOpensOverTheGameByKeyOrVersionLineAndChanges
     EXPECT_EQ(sounds.volume, 80);
     Main().Click(frmGorvak::lblVersion);
     EXPECT_EQ(opened, 2);
+    EXPECT_EQ(cards, 2) << "its button does what F1 does";
     EXPECT_EQ(sounds.volume, 60);
-    EXPECT_EQ(saved.back(), (Settings{1, false, 60, ""}));
+    EXPECT_EQ(saved.back(), (Settings{1, false, 60, "", BattlePace::Quick}));
     EXPECT_EQ(Stats().CurrentRoom, 45) << "the version line is no map";
 }
 

@@ -3,6 +3,7 @@
 #include "support/GameFixture.h"
 
 #include "core/Texts.h"
+#include "core/frmSettings.h"
 
 #include <algorithm>
 
@@ -45,6 +46,25 @@ TEST_F(StartupTest, TheShuffleMovesItemsButKeepsTheStartRoomsAndTheSet)
     EXPECT_FALSE(game->Shuffling);
     EXPECT_TRUE(Main().IsEnabled(frmGorvak::cmdShop));
     EXPECT_TRUE(Main().IsVisible());
+}
+
+// No settings yet: the card opens after the shuffle, the settings saved first.
+TEST_F(StartupTest, OnlyAFirstStartOpensTheCardAfterTheShuffleSavingFirst)
+{
+    for (const bool first : {true, false}) {
+        int saved = 0;
+        int cards = 0;
+        windows.onModal = [&](ui::FakeForm& form) {
+            cards += form.layout().name == "frmHowToPlay";
+            EXPECT_FALSE(game->Shuffling);
+            EXPECT_EQ(saved, 1);
+        };
+        Load(Stocked(), [&](frmGorvak& g) {
+            g.FirstStart = first;
+            g.SettingsWindow().onChanged = [&saved](const Settings&) { ++saved; };
+        });
+        EXPECT_EQ(std::pair(cards, saved), first ? std::pair(1, 1) : std::pair(0, 0));
+    }
 }
 
 TEST_F(StartupTest, EmptyPlacesNeverTakePartInTheShuffle)

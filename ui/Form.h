@@ -49,9 +49,10 @@ std::function<void()> Handler(Window* window, void (Window::*method)())
 // The keys that walk: the arrows and W A S D.
 enum class Key { Up, Right, Down, Left };
 
-// The keys every game window answers for the player's screen and settings:
-// Ctrl+= (or Ctrl++), Ctrl+-, Ctrl+0, F11 and F2.
-enum class Command { ZoomIn, ZoomOut, ZoomReset, FullScreen, Settings };
+// The keys every game window answers, whichever has the focus: F1 for the
+// how-to-play card, and for the player's screen and settings Ctrl+= (or
+// Ctrl++), Ctrl+-, Ctrl+0, F11 and F2.
+enum class Command { ZoomIn, ZoomOut, ZoomReset, FullScreen, Settings, Help };
 
 struct ControlLayout {
     ControlName name;

@@ -21,7 +21,7 @@ constexpr std::array<PictureInfo, PictureCount> kPictures = {{
     {"Gorvak0.png", 54, 44},     {"Gorvak1.png", 55, 44},   {"Status.png", 202, 236},
     {"Discovery.png", 199, 220}, {"Battle.png", 201, 281},  {"Shoppe.png", 252, 221},
     {"Health.png", 252, 221},    {"Magic.png", 251, 221},   {"Weapons.png", 252, 221},
-    {"Settings.png", 400, 380},
+    {"Settings.png", 400, 434},  {"Card.png", 640, 552},
 }};
 
 }  // namespace

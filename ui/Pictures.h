@@ -31,6 +31,7 @@ enum class Picture : int {
     Magic,
     Weapons,
     Settings,
+    Card,  // the how-to-play card: parchment, its pictures framed
     Count
 };
 

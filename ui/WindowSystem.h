@@ -58,7 +58,7 @@ public:
     virtual void SetFullScreen(bool on) = 0;
     virtual bool IsFullScreen() const = 0;
 
-    // The screen's keys from any game window, set once by the game.
+    // The window-wide keys from any game window, set once by the game.
     std::function<void(Command)> onCommand;
 };
 

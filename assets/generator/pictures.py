@@ -351,11 +351,11 @@ def battle_background():
     return im
 
 
-# The settings window, 400 x 380: a parchment sheet in a wooden frame with
+# The settings window, 400 x 434: a parchment sheet in a wooden frame with
 # rows of settings, a rule, and the keys below it. Its labels and buttons
 # sit on the calm parchment; the title on a plaque of its own.
-SETTINGS_SIZE = (400, 380)
-SETTINGS_RULE_Y = 232
+SETTINGS_SIZE = (400, 434)
+SETTINGS_RULE_Y = 266
 
 
 def settings_background():
@@ -1085,6 +1085,123 @@ def town_hub():
     return im
 
 # ---------------------------------------------------------------------------
+# The how-to-play card: a parchment sheet with ten framed pictures, each
+# beside the label that explains it (the card's window lays the labels out
+# with the same numbers).
+
+CARD_SIZE = (640, 552)
+
+
+def card_cell(i):
+    """Column-major, five to a column: the picture frame's inside (72 x 64)
+    and the label's box, both x0, y0, x1, y1."""
+    x0, top = 16 + 316 * (i // 5), 46 + 92 * (i % 5)
+    return (x0 + 4, top + 12, x0 + 75, top + 75), (x0 + 88, top + 1, x0 + 299, top + 90)
+
+
+def hero_picture():
+    """PELLAMORN himself, in the marker's yellow, sword at the ready."""
+    im = backdrop(64, 64)
+
+    def body(l):
+        l.rect(25, 50, 30, 56, WOOD1)          # legs and boots
+        l.rect(34, 50, 39, 56, WOOD1)
+        l.rect(24, 55, 31, 58, WOOD0)
+        l.rect(33, 55, 40, 58, WOOD0)
+        l.poly([(22, 27), (42, 27), (45, 51), (19, 51)], FLAME2)  # tunic
+        l.line(22, 29, 14, 40, FLAME1, 4)      # arms
+        l.line(42, 29, 49, 38, FLAME1, 4)
+        l.disc(32, 18, 8, PARCH1)              # head
+        l.ellipse(32, 12, 9, 4, WOOD1)         # hair
+        l.disc(14, 41, 3, PARCH1)
+        l.disc(49, 39, 3, PARCH1)
+
+    def det(l):
+        l.rect(20, 42, 44, 44, WOOD0)          # belt and buckle
+        l.rect(31, 42, 33, 44, FLAME1)
+        l.put(29, 18, INK)
+        l.put(35, 18, INK)
+        l.rect(30, 22, 34, 22, WOOD0)
+        sword(l, 49, 38, 58, 10)
+    im.blit(sprite(body, 64, 64, details=det))
+    return im
+
+
+def pie_picture():
+    """The shelf's pie at twice its size."""
+    im = backdrop(64, 64)
+    l = Img(32, 32)
+    sign_icon(l, "pie", 16, 17)
+    l.shade()
+    l.outline(INK)
+    im.blit(l.scaled(2), 0, 0)
+    return im
+
+
+def weapon_picture():
+    im = backdrop(64, 64)
+    l = Img(64, 64)
+    sign_icon(l, "club", 17, 38)
+    sword(l, 22, 52, 54, 10)
+    l.shade()
+    l.outline(INK)
+    im.blit(l)
+    return im
+
+
+def keys_picture():
+    """The walking keys: four caps with their arrows."""
+    im = backdrop(64, 64, floor=False)
+    caps = {(22, 12): (0, -1), (22, 34): (0, 1), (0, 34): (-1, 0), (44, 34): (1, 0)}
+    for (x, y), (dx, dy) in caps.items():
+        x += 2
+        y += 6
+        im.rect(x, y + 2, x + 17, y + 19, SHADOW)
+        im.rect(x, y, x + 17, y + 17, PARCH1)
+        im.rect(x + 2, y + 1, x + 15, y + 14, PARCH2)
+        im.frame(x, y, x + 17, y + 19, INK)
+        cx, cy = x + 8.5, y + 8
+        tip = (cx + dx * 5, cy + dy * 5)
+        side = [(cx - dy * 4 - dx * 1, cy + dx * 4 - dy * 1), (cx + dy * 4 - dx * 1, cy - dx * 4 - dy * 1)]
+        im.poly([tip] + side, INK)
+        im.line(cx - dx * 1, cy - dy * 1, cx - dx * 5, cy - dy * 5, INK, 2)
+    return im
+
+
+def card_background():
+    rng = random.Random(909)
+    w, h = CARD_SIZE
+    im = Img(w, h, WOOD0)
+    labels = [card_cell(i)[1] for i in range(10)]
+    title = (28, 10, 330, 36)
+    parchment(im, 6, 6, w - 7, h - 7, rng, calm=labels + [title, (270, 500, 370, 546)])
+    wood_frame(im, 0, 0, w - 1, h - 1, t=6)
+    # the title's banner, the card's width
+    im.rect(16, 8, w - 17, 38, PARCH2)
+    im.frame(16, 8, w - 17, 38, WOOD2)
+    im.rect(17, 37, w - 18, 37, PARCH0)
+    for x in (w - 40, w - 60, w - 80):
+        sparkle(im, x, 23, FLAME1, 3, FLAME2)
+    scene = monster_scene()
+    scene.blit(monster_picture(True))
+    town = town_hub()
+    town_crop = Img(72, 64)
+    for y in range(64):
+        for x in range(72):
+            town_crop.put(x, y, town.get(20 + x, 52 + y))
+    pictures = [hero_picture(), pie_picture(), gold_picture(), spell_picture(),
+                serum_picture(), skeleton_picture(0), weapon_picture(), town_crop,
+                scene, keys_picture()]
+    for i, pic in enumerate(pictures):
+        (x0, y0, x1, y1), _ = card_cell(i)
+        frame_window(im, x0, y0, x1, y1)
+        im.blit(pic, x0 + (72 - pic.w) // 2, y0 + (64 - pic.h) // 2)
+    # a line between the two columns
+    for y in range(50, 500, 4):
+        im.put(w // 2 - 2, y, PARCH0)
+    return im
+
+# ---------------------------------------------------------------------------
 
 
 def build_all(out_dir):
@@ -1114,6 +1231,7 @@ def build_all(out_dir):
     pics["Teleport"] = teleport_picture()
     pics["Gorvak0"] = monster_picture(False)
     pics["Gorvak1"] = monster_picture(True)
+    pics["Card"] = card_background()
     pics["Icon"] = icon_picture()
     pics["Icon256"] = pics["Icon"].scaled(4)
     os.makedirs(out_dir, exist_ok=True)

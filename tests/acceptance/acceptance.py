@@ -34,6 +34,7 @@ BATTLE_SIZE = (202, 281)
 DISCOVERY_SIZE = (199, 220)
 HUB_SIZE = (254, 222)
 HEALTH_SIZE = (253, 222)
+CARD_SIZE = (640, 552)
 
 WHITE = (255, 255, 255)
 YELLOW = (255, 255, 0)
@@ -191,9 +192,12 @@ WALK_ROOMS = {45: "SW", 55: "N", 44: "E"}
 # --------------------------------------------------------------- the game
 
 class Game:
-    def __init__(self, name, dungeon=None, exe=None, config=None):
+    def __init__(self, name, dungeon=None, exe=None, config=None, first_start=False):
         self.cwd = tempfile.mkdtemp(prefix="case-", dir=SCRATCH)
         self.config = config or os.path.join(self.cwd, "config")
+        if not (config or first_start):  # a returning player's: no card at the start
+            os.makedirs(os.path.join(self.config, "gorvak"))
+            shutil.copy(os.devnull, os.path.join(self.config, "gorvak", "settings.ini"))
         path = os.path.join(self.cwd, "Dungeon.gvk")
         if dungeon is None:
             shutil.copy(os.path.join(os.path.dirname(EXE), "Dungeon.gvk"), path)
@@ -649,6 +653,24 @@ def case_zoom(game):
             again.stop()
 
 
+def case_card_keys(game):
+    """The card opens at a first start, and on F1 over any window."""
+    game.wait_main()
+    cards = lambda: visible_windows(TITLE_RE, CARD_SIZE)  # noqa: E731
+    press_keys(wait_front(game, cards, "card at the first start", 20)[0], "Escape")
+    check(wait_until(lambda: not cards(), 3), "the first start's card stayed open")
+    game.front()
+    click_button(CMD_SHOP)
+    _, (x, y, _, _, _) = wait_front(game, lambda: visible_windows(TITLE_RE, HUB_SIZE), "hub")
+    click_button(TOWN_LEFT, origin=(x, y))
+    shop, _ = wait_front(game, lambda: visible_windows(TITLE_RE, HEALTH_SIZE), "shop")
+    for win, key in ((game.main, "Escape"), (shop, "Return")):
+        press_keys(win, "F1")
+        card, _ = wait_front(game, cards, "card after F1")
+        press_keys(card, key)
+        check(wait_until(lambda: not cards(), 3), "the card stayed open after %s" % key)
+
+
 CASES = [
     ("title_and_size", lambda n: Game(n), case_title_and_size),
     ("start_room", lambda n: Game(n), case_start_room),
@@ -676,6 +698,7 @@ CASES = [
     ("status_keys", lambda n: Game(n), case_status_keys),
     ("zoom", lambda n: Game(n, dungeon_bytes(WALK_ROOMS)), case_zoom),
     ("ctrl_q", lambda n: Game(n), case_ctrl_q),
+    ("card_keys", lambda n: Game(n, first_start=True), case_card_keys),
     ("notice_keys", lambda n: Game(n, dungeon_bytes(WALK_ROOMS, {55: 7, 44: 7})),
      case_notice_keys),
     ("missing_sound_file", missing_sound_game,

@@ -63,10 +63,11 @@ void GameTest::Start(const Dungeon& dungeon)
     game->form().ShowModeless(nullptr);
 }
 
-void GameTest::Load(const Dungeon& dungeon)
+void GameTest::Load(const Dungeon& dungeon, const std::function<void(frmGorvak&)>& before)
 {
     WriteDungeon(dungeon);
     game = std::make_unique<frmGorvak>(Services{windows, clock, random, sounds});
+    if (before) before(*game);
     windows.Deliver([this] { game->Form_Load(); });
 }
 

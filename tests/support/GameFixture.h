@@ -38,7 +38,7 @@ protected:
     void Start(const Dungeon& dungeon);
     void Start(std::string_view text) { Start(FromText(text)); }
     // The real start-up sequence, shuffle included.
-    void Load(const Dungeon& dungeon);
+    void Load(const Dungeon& dungeon, const std::function<void(frmGorvak&)>& before = {});
 
     ui::FakeForm& Main() const;
     ui::FakeForm& Window(std::string_view name) const;

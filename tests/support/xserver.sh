@@ -79,6 +79,7 @@ game_environment() {
           QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS LANGUAGE LC_ALL LC_MESSAGES
     export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$1/runtime" \
            XDG_CONFIG_HOME="$1/config" LANG=C.UTF-8
+    mkdir -p "$1/config/gorvak" && : >"$1/config/gorvak/settings.ini"  # no first start
 }
 
 # game_session NAME: for a script that drives the game from a program of its

@@ -12,7 +12,7 @@ Settings Read(std::string_view file) { return ReadSettings(ParseSettingsFile(fil
 
 TEST(Settings, WhatIsWrittenReadsBackTheSame)
 {
-    const Settings chosen{3, true, 40, "en"};
+    const Settings chosen{3, true, 40, "en", BattlePace::Quick};
     EXPECT_EQ(Read(SettingsFileText(WriteSettings(chosen))), chosen);
     EXPECT_EQ(Read(""), Settings{}) << "no file: the defaults";
 }
@@ -42,6 +42,7 @@ TEST(Settings, EachBadValueGivesItsOwnDefaultAndLeavesTheRest)
         {"language=xx", {1, false, 55, ""}},
         {"language=en", {1, false, 55, "en"}},
         {"language=../../etc", {1, false, 55, ""}},
+        {"battlePace=quick", {1, false, 55, "", BattlePace::Quick}},
         {"[Other]\nzoom=4\n[General]", {1, false, 55, ""}},
         {"[general]\nzoom=4", {4, false, 55, ""}},
         {"[General\nzoom=4", {1, false, 55, ""}},

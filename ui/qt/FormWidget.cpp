@@ -23,11 +23,12 @@ QString ToQt(const std::string& text)
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// The screen's keys; Ctrl++ is Shift with = on most keyboards, and the
-// keypad's keys count too.
+// The window-wide keys: F1 the how-to-play card, the others the screen's;
+// Ctrl++ is Shift with = on most keyboards, and the keypad's keys count too.
 std::optional<Command> CommandOf(int key, Qt::KeyboardModifiers held)
 {
     if (held == Qt::NoModifier) {
+        if (key == Qt::Key_F1) return Command::Help;
         if (key == Qt::Key_F2) return Command::Settings;
         if (key == Qt::Key_F11) return Command::FullScreen;
     }
@@ -128,6 +129,14 @@ void FormWidget::LayControl(const std::string& name)
         label->setText(place.text);
         SetLabelPadding(*label, place.box, zoom);
         FitText(*label, place.text, true, zoom);  // labels wrap by themselves
+        // A label breaks its lines a little otherwise than the font's own
+        // measure: shrink on while the label says it would clip.
+        for (QFont small = label->font();
+             label->heightForWidth(label->width()) > label->height() + 4 * zoom &&
+             small.pixelSize() > 9 * zoom;) {
+            small.setPixelSize(small.pixelSize() - 1);
+            label->setFont(small);
+        }
         SetLabelType(*label, place.text);
     }
 }
