@@ -37,6 +37,10 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
+# Settings of its own, a returning player's: no how-to-play card at start,
+# and the player's own settings neither read nor written.
+export XDG_CONFIG_HOME=$scratch/config
+mkdir -p "$XDG_CONFIG_HOME/gorvak" && : >"$XDG_CONFIG_HOME/gorvak/settings.ini"
 . "$(dirname "$0")/../tests/support/xserver.sh"
 if ! start_xvfb "$scratch"; then echo "bench/run.sh: Xvfb did not start" >&2; exit 1; fi
 if command -v pulseaudio >/dev/null; then
