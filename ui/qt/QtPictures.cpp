@@ -44,49 +44,85 @@ bool QtPictures::Load(const QString& folder, QString* missing)
     return true;
 }
 
+namespace {
+
+// A picture this large is a window's whole background, painted when the
+// window is cleared, drawn anew or a game starts: decoded each time into
+// its place rather than held beside the surface it fills.
+bool Kept(const PictureInfo& info) { return info.width * info.height <= 128 * 128; }
+
+}  // namespace
+
+QImage QtPictures::Decode(Picture p) const
+{
+    const PictureInfo& info = InfoOf(p);
+    // The format named: Qt's own PNG decoder, no plugin looked for.
+    QImage image =
+        QImage(paths_.at(static_cast<std::size_t>(p)), "PNG").convertToFormat(QImage::Format_RGB32);
+    // A file that went bad after the check: paint a plain dark block of
+    // the right size rather than nothing, so the geometry holds.
+    if (image.size() != QSize(info.width, info.height)) {
+        image = QImage(info.width, info.height, QImage::Format_RGB32);
+        image.fill(QColor(32, 26, 34));
+    }
+    return image;
+}
+
 const QImage& QtPictures::Image(Picture p) const
 {
     QImage& image = images_.at(static_cast<std::size_t>(p));
-    if (image.isNull()) {
-        const PictureInfo& info = InfoOf(p);
-        // The format named: Qt's own PNG decoder, no plugin looked for.
-        image = QImage(paths_.at(static_cast<std::size_t>(p)), "PNG")
-                    .convertToFormat(QImage::Format_RGB32);
-        // A file that went bad after the check: paint a plain dark block of
-        // the right size rather than nothing, so the geometry holds.
-        if (image.size() != QSize(info.width, info.height)) {
-            image = QImage(info.width, info.height, QImage::Format_RGB32);
-            image.fill(QColor(32, 26, 34));
-        }
-    }
+    if (image.isNull()) image = Decode(p);
     return image;
+}
+
+bool QtPictures::DecodeInPlace(Picture p, QImage& target, QPoint at) const
+{
+    const PictureInfo& info = InfoOf(p);
+    if (target.devicePixelRatio() != 1 || target.format() != QImage::Format_RGB32 || at.x() < 0 ||
+        at.y() < 0 || at.x() + info.width > target.width() ||
+        at.y() + info.height > target.height())
+        return false;
+    // A view of the target where the picture goes: the decoder writes its
+    // rows in place when the file's format is the target's.
+    uchar* const bits = target.bits() + at.y() * target.bytesPerLine() + at.x() * 4;
+    QImage view(bits, info.width, info.height, target.bytesPerLine(), QImage::Format_RGB32);
+    QImageReader reader(paths_.at(static_cast<std::size_t>(p)), "PNG");
+    if (!reader.read(&view) || view.size() != QSize(info.width, info.height)) return false;
+    if (view.constBits() != bits) {  // decoded elsewhere, in a format of its own
+        QPainter painter(&target);
+        painter.drawImage(at, view.convertToFormat(QImage::Format_RGB32));
+    }
+    return true;
+}
+
+void QtPictures::Paint(Picture p, QImage& target, QPoint at) const
+{
+    const QImage& cached = images_.at(static_cast<std::size_t>(p));
+    if (cached.isNull() && !Kept(InfoOf(p))) {
+        if (DecodeInPlace(p, target, at)) return;
+        QPainter painter(&target);
+        painter.drawImage(at, Decode(p));
+        return;
+    }
+    QPainter painter(&target);
+    painter.drawImage(at, Image(p));
 }
 
 void QtPictures::PaintBackground(Picture p, QImage& target) const
 {
     const PictureInfo& info = InfoOf(p);
-    const QImage& cached = images_.at(static_cast<std::size_t>(p));
-    if (cached.isNull() && target.devicePixelRatio() == 1 &&
-        target.format() == QImage::Format_RGB32 && target.width() >= info.width &&
-        target.height() >= info.height) {
-        // A view of the target's top left: the decoder writes its rows in
-        // place when the file's format is the target's.
-        uchar* const bits = target.bits();
-        QImage view(bits, info.width, info.height, target.bytesPerLine(), QImage::Format_RGB32);
-        QImageReader reader(paths_.at(static_cast<std::size_t>(p)), "PNG");
-        if (reader.read(&view) && view.size() == QSize(info.width, info.height)) {
-            const QRgb beyond = view.pixel(0, info.height - 1);
-            QPainter painter(&target);
-            if (view.constBits() != bits) painter.drawImage(0, 0, view);  // decoded elsewhere
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillRect(info.width, 0, target.width() - info.width, target.height(),
-                             QColor(beyond));
-            painter.fillRect(0, info.height, info.width, target.height() - info.height,
-                             QColor(beyond));
-            return;
-        }
+    const bool kept = Kept(info) || !images_.at(static_cast<std::size_t>(p)).isNull();
+    if (!kept && DecodeInPlace(p, target, QPoint(0, 0))) {
+        const QRgb beyond = target.pixel(0, info.height - 1);
+        QPainter painter(&target);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(info.width, 0, target.width() - info.width, target.height(),
+                         QColor(beyond));
+        painter.fillRect(0, info.height, info.width, target.height() - info.height, QColor(beyond));
+        return;
     }
-    const QImage& picture = Image(p);
+    const QImage decoded = kept ? QImage() : Decode(p);
+    const QImage& picture = kept ? Image(p) : decoded;
     target.fill(picture.pixel(0, picture.height() - 1));
     QPainter painter(&target);
     painter.drawImage(0, 0, picture);

@@ -12,13 +12,17 @@ namespace ui {
 // Every picture of the game. Load checks them all at start-up (present, a
 // PNG, the right size) from their headers alone; each is decoded the first
 // time it is painted, so the main window shows without waiting for
-// pictures it does not need yet.
+// pictures it does not need yet. The small ones are then kept, decoded
+// once for every window and zoom; a window's large background is decoded
+// into its place whenever it is painted, never held twice.
 class QtPictures final : public PictureSource {
 public:
     // False (and the first bad file in `missing`) when a picture cannot be
     // read or has the wrong size.
     bool Load(const QString& folder, QString* missing = nullptr);
     const QImage& Image(Picture p) const;
+    // Draws `p` on `target` at the logical point `at`.
+    void Paint(Picture p, QImage& target, QPoint at) const;
     Color PixelOf(Picture p, int x, int y) const override;
     // Paints a window's background over all of `target`: the picture at the
     // top left, its bottom-left colour beyond it. Decoded straight into the
@@ -26,6 +30,10 @@ public:
     void PaintBackground(Picture p, QImage& target) const;
 
 private:
+    QImage Decode(Picture p) const;
+    // False when `p` cannot be decoded straight into `target` at `at`.
+    bool DecodeInPlace(Picture p, QImage& target, QPoint at) const;
+
     std::array<QString, PictureCount> paths_;
     mutable std::array<QImage, PictureCount> images_;
 };

@@ -48,9 +48,13 @@ void QtSurface::Keep(Drawing d)
 
 void QtSurface::Draw(const Drawing& d)
 {
+    if (d.kind == Drawing::Picture) {
+        pictures_.Paint(d.picture, image_, d.at);
+        return;
+    }
     QPainter painter(&image_);
     switch (d.kind) {
-    case Drawing::Picture: painter.drawImage(d.at, pictures_.Image(d.picture)); break;
+    case Drawing::Picture: break;
     case Drawing::Circle: {
         painter.setRenderHint(QPainter::Antialiasing, false);
         const QColor c(d.color.r, d.color.g, d.color.b);

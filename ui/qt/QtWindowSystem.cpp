@@ -7,9 +7,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QIcon>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
@@ -26,7 +27,10 @@ bool SetGameIcon(const QString& folder)
     QIcon icon;
     for (const char* file : {"Icon.png", "Icon256.png"}) {
         const QString path = QDir(folder).filePath(QString::fromLatin1(file));
-        if (QFileInfo::exists(path)) icon.addFile(path);
+        // Decoded by Qt's own PNG reader: a file given by name alone has the
+        // image plugins (and their libraries) loaded to guess its format.
+        const QImage image(path, "PNG");
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
     }
     if (icon.isNull()) return false;
     QGuiApplication::setWindowIcon(icon);

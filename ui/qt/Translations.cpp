@@ -22,9 +22,15 @@ Translations::Translations(QString folder, QString prefix, QString sourceCode)
       current_(std::move(sourceCode))
 {
     const QString start = prefix_ + QLatin1Char('_');
-    for (const QString& file :
-         QDir(folder_).entryList({start + QStringLiteral("*.qm")}, QDir::Files, QDir::Name)) {
-        codes_.append(file.mid(start.size(), file.size() - start.size() - 3));
+    const QString end = QStringLiteral(".qm");
+    // Matched here, not by a name filter: a wildcard is compiled into a
+    // regular expression, which maps PCRE and its JIT's memory at start-up.
+    for (const QString& file : QDir(folder_).entryList(QDir::Files, QDir::Name)) {
+        if (file.size() < start.size() + end.size() ||
+            !file.startsWith(start, Qt::CaseInsensitive) ||
+            !file.endsWith(end, Qt::CaseInsensitive))
+            continue;
+        codes_.append(file.mid(start.size(), file.size() - start.size() - end.size()));
     }
 }
 
