@@ -582,7 +582,6 @@ TEST(GameIcon, EveryWindowCarriesTheGameIcon)
     const QIcon icon = QGuiApplication::windowIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_TRUE(icon.availableSizes().contains(QSize(64, 64)));
-    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
 }
 
 // Every text as written and in every translation, read from the
