@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace sound {
@@ -34,16 +33,17 @@ Clip ConvertClip(std::span<const std::uint8_t> data, const PcmFormat& from, int 
     const std::size_t width = from.bits == 8 ? 1 : 2;
     const std::size_t channels = static_cast<std::size_t>(from.channels);
     const std::size_t frames = data.size() / (width * channels);
-    std::vector<double> mono(frames);
-    for (std::size_t f = 0; f < frames; ++f) {
+    // Each frame's one-channel value worked out where it is needed: a copy
+    // of the whole file in doubles was four times the effect's size.
+    const auto mono = [&](std::size_t f) {
         double sum = 0;
         for (std::size_t c = 0; c < channels; ++c) {
             const std::size_t at = (f * channels + c) * width;
             sum +=
                 width == 1 ? (data[at] - 128) * 256.0 : static_cast<std::int16_t>(Le(data, at, 2));
         }
-        mono[f] = sum / static_cast<double>(channels);
-    }
+        return sum / static_cast<double>(channels);
+    };
     const double step = static_cast<double>(from.rate) / outRate;
     const auto length =
         from.rate == outRate ? frames : static_cast<std::size_t>(std::llround(frames / step));
@@ -51,8 +51,9 @@ Clip ConvertClip(std::span<const std::uint8_t> data, const PcmFormat& from, int 
     for (std::size_t i = 0; i < clip.size(); ++i) {
         const double at = static_cast<double>(i) * step;
         const auto j = std::min(static_cast<std::size_t>(at), frames - 1);
-        const double next = mono[std::min(j + 1, frames - 1)];
-        const double value = mono[j] + (next - mono[j]) * (at - static_cast<double>(j));
+        const double here = mono(j);
+        const double next = j + 1 < frames ? mono(j + 1) : here;
+        const double value = here + (next - here) * (at - static_cast<double>(j));
         clip[i] = static_cast<std::int16_t>(std::clamp(std::lround(value), -32768L, 32767L));
     }
     return clip;
@@ -103,9 +104,11 @@ std::optional<Clip> LoadWav(const std::filesystem::path& path, int outRate, std:
         error = failed ? failed.message() : "cannot be read";
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-    if (bytes.size() != size) {
+    // One buffer of the file's size: read through iterators it grew by
+    // doubling, up to twice that at once.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+    if (!in || in.peek() != std::ifstream::traits_type::eof()) {
         error = "cannot be read";
         return std::nullopt;
     }

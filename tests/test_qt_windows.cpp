@@ -168,6 +168,8 @@ TEST_F(QtWindowsTest, TheDrawingPersistsAndIsReadBackExactly)
     const QImage shown = static_cast<ui::QtForm*>(form.get())->widget()->grab().toImage();
     EXPECT_EQ(shown.pixelColor(326 + 12, 226 + 1), QColor(255, 85, 85));
     EXPECT_EQ(shown.pixelColor(322 + 21, 222), QColor(255, 255, 0));
+    map.PaintPicture(ui::Picture::Gorvak, 0, 0);  // a new game's map over the old one
+    EXPECT_EQ(map.Point(326, 226), ShippedPictures().PixelOf(ui::Picture::Gorvak, 326, 226));
 }
 
 TEST_F(QtWindowsTest, AWaitSleepsForItsTimeAndKeepsWindowsLive)
@@ -582,7 +584,6 @@ TEST(GameIcon, EveryWindowCarriesTheGameIcon)
     const QIcon icon = QGuiApplication::windowIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_TRUE(icon.availableSizes().contains(QSize(64, 64)));
-    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
 }
 
 // Every text as written and in every translation, read from the

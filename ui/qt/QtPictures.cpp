@@ -28,6 +28,13 @@ QSize PngSize(const QString& path)
 
 }  // namespace
 
+bool ReadPng(const QString& path, QImage* image)
+{
+    QImageReader reader(path, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read(image);
+}
+
 bool QtPictures::Load(const QString& folder, QString* missing)
 {
     for (int i = 0; i < PictureCount; ++i) {
@@ -56,9 +63,9 @@ bool Kept(const PictureInfo& info) { return info.width * info.height <= 128 * 12
 QImage QtPictures::Decode(Picture p) const
 {
     const PictureInfo& info = InfoOf(p);
-    // The format named: Qt's own PNG decoder, no plugin looked for.
-    QImage image =
-        QImage(paths_.at(static_cast<std::size_t>(p)), "PNG").convertToFormat(QImage::Format_RGB32);
+    QImage image;
+    ReadPng(paths_.at(static_cast<std::size_t>(p)), &image);
+    image = std::move(image).convertToFormat(QImage::Format_RGB32);
     // A file that went bad after the check: paint a plain dark block of
     // the right size rather than nothing, so the geometry holds.
     if (image.size() != QSize(info.width, info.height)) {
@@ -86,8 +93,9 @@ bool QtPictures::DecodeInPlace(Picture p, QImage& target, QPoint at) const
     // rows in place when the file's format is the target's.
     uchar* const bits = target.bits() + at.y() * target.bytesPerLine() + at.x() * 4;
     QImage view(bits, info.width, info.height, target.bytesPerLine(), QImage::Format_RGB32);
-    QImageReader reader(paths_.at(static_cast<std::size_t>(p)), "PNG");
-    if (!reader.read(&view) || view.size() != QSize(info.width, info.height)) return false;
+    if (!ReadPng(paths_.at(static_cast<std::size_t>(p)), &view) ||
+        view.size() != QSize(info.width, info.height))
+        return false;
     if (view.constBits() != bits) {  // decoded elsewhere, in a format of its own
         QPainter painter(&target);
         painter.drawImage(at, view.convertToFormat(QImage::Format_RGB32));

@@ -9,6 +9,11 @@
 
 namespace ui {
 
+// Reads the PNG file at `path` with Qt's own decoder alone. Even told the
+// format, Qt offers a file to every image plugin first (loading them, and
+// libjpeg with one) unless it is also told not to guess.
+bool ReadPng(const QString& path, QImage* image);
+
 // Every picture of the game. Load checks them all at start-up (present, a
 // PNG, the right size) from their headers alone; each is decoded the first
 // time it is painted, so the main window shows without waiting for

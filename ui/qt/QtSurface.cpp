@@ -38,7 +38,12 @@ void QtSurface::Changed(const QRect& box)
 
 void QtSurface::Keep(Drawing d)
 {
-    Draw(d);
+    // Nothing drawn since the last clear: the window's own background at
+    // its corner changes no pixel. A new game paints it so, and would
+    // decode the largest picture a second time before the first paint.
+    const bool unchanged = drawn_.empty() && d.kind == Drawing::Picture &&
+        d.picture == background_ && d.at == QPoint(0, 0);
+    if (!unchanged) Draw(d);
     // Dice and blinks are drawn over and over in one place: only the last
     // of them counts.
     std::erase_if(drawn_, [&d](const Drawing& old) { return d.box.contains(old.box); });

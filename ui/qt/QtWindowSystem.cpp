@@ -24,16 +24,13 @@ namespace ui {
 bool SetGameIcon(const QString& folder)
 {
     if (!QGuiApplication::windowIcon().isNull()) return true;
-    QIcon icon;
-    for (const char* file : {"Icon.png", "Icon256.png"}) {
-        const QString path = QDir(folder).filePath(QString::fromLatin1(file));
-        // Decoded by Qt's own PNG reader: a file given by name alone has the
-        // image plugins (and their libraries) loaded to guess its format.
-        const QImage image(path, "PNG");
-        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
-    }
-    if (icon.isNull()) return false;
-    QGuiApplication::setWindowIcon(icon);
+    // The 64-pixel picture alone: X copies every size a window's icon has
+    // into a property of each window when it first shows, and the 256-pixel
+    // one cost 0.8 MiB then. Desktops draw their larger icons from the
+    // installed entry's theme icons.
+    QImage image;
+    if (!ReadPng(QDir(folder).filePath(QStringLiteral("Icon.png")), &image)) return false;
+    QGuiApplication::setWindowIcon(QIcon(QPixmap::fromImage(image)));
     return true;
 }
 
