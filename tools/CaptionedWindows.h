@@ -17,9 +17,9 @@
 
 inline std::vector<ui::FormLayout> CaptionedWindows()
 {
-    return {frmGorvak::Layout(),   frmDiscovery::Layout(), frmStatus::Layout(),
-            frmBattle::Layout(),   frmShoppe::Layout(),    frmHealth::Layout(),
-            frmMagic::Layout(),    frmWeapons::Layout(),   frmHowToPlay::Layout(),
+    return {frmGorvak::Layout(),  frmDiscovery::Layout(), frmStatus::Layout(),
+            frmBattle::Layout(),  frmShoppe::Layout(),    frmHealth::Layout(),
+            frmMagic::Layout(),   frmWeapons::Layout(),   frmHowToPlay::Layout(),
             frmSettings::Layout()};
 }
 

@@ -101,8 +101,8 @@ int main(int argc, char** argv)
             (o.text.isEmpty() ? std::string("nullptr") : Literal(o.text)) + "},  // " + o.where +
             "\n";
     }
-    out += "};\nconst std::size_t " + std::string(argv[3]) + "Count = " +
-        std::to_string(outcomes.size()) + ";\n";
+    out += "};\nconst std::size_t " + std::string(argv[3]) +
+        "Count = " + std::to_string(outcomes.size()) + ";\n";
     QSaveFile file(QString::fromLocal8Bit(argv[2]));
     if (!file.open(QIODevice::WriteOnly) || file.write(out.data(), qint64(out.size())) < 0 ||
         !file.commit()) {
