@@ -145,6 +145,7 @@ void frmSettings::Command(ui::Command command)
         Form_Load();
         form_->ShowModal(&main_);
         break;
+    case ui::Command::Help: break;  // the main window opens the card itself
     }
 }
 
