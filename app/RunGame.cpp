@@ -1,6 +1,7 @@
 #include "app/RunGame.h"
 
 #include "app/DataFolder.h"
+#include "app/FittedCaptions.h"
 #include "app/Language.h"
 #include "app/SettingsFile.h"
 #include "core/Texts.h"
@@ -72,6 +73,7 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget*)>& onMainW
     if (ui::QuitSignalCaught()) return 0;
 
     ui::ApplyGameStyle();
+    UseFittedCaptions();
     // Installed, the desktop entry names the icon too; run from the build
     // folder, only this gives the windows one.
     ui::SetGameIcon(home.filePath(QStringLiteral("pictures")));

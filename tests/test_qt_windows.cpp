@@ -3,11 +3,13 @@
 #include "support/GameFixture.h"
 #include "support/QtSupport.h"
 
+#include "app/FittedCaptions.h"
 #include "app/Language.h"
 #include "combat/frmBattle.h"
 #include "core/Texts.h"
 #include "exploration/frmDiscovery.h"
 #include "exploration/frmStatus.h"
+#include "tools/CaptionedWindows.h"
 #include "town/frmHealth.h"
 #include "town/frmMagic.h"
 #include "town/frmShoppe.h"
@@ -16,6 +18,7 @@
 #include "ui/qt/GameFont.h"
 #include "ui/qt/QtForm.h"
 #include "ui/qt/QtWindowSystem.h"
+#include "ui/qt/TextFitting.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -543,37 +546,72 @@ TEST_F(QtWindowsTest, EveryDepartmentShowsItsPricesOnTheShelfCards)
     real.form().Unload();
 }
 
-// English runs wider than Chinese: in every language each caption fits its
-// box at a size the caption fitting takes as readable.
+// English runs wider than Chinese: in every language and zoom each caption
+// fits its box at a size the caption fitting takes as readable. Each window
+// is laid out twice: fitted afresh, each caption against what the game's
+// build stored for it, and then from the stored table, which must show the
+// very same.
 TEST_F(QtWindowsTest, EveryCaptionFitsItsBoxInEveryLanguage)
 {
     GameLanguage language(
         QString::fromStdString((testing_support::AssetsFolder() / "fonts").string()));
+    UseFittedCaptions();
+    std::string where;
+    const ui::CaptionWatch compare = [&where](const QWidget& control, const QByteArray&,
+                                              const ui::FittedCaption* stored,
+                                              const ui::FittedCaption& now) {
+        const auto text = [](const ui::FittedCaption& c) {
+            return std::string(c.text ? c.text : "");
+        };
+        ASSERT_NE(stored, nullptr) << where << control.objectName().toStdString() << " not stored";
+        EXPECT_TRUE(stored->size == now.size && stored->fullHinting == now.fullHinting &&
+                    text(*stored) == text(now))
+            << where << control.objectName().toStdString() << " stored " << stored->size
+            << " px, fitted now " << now.size << " px";
+    };
     for (const texts::Language& spoken : texts::Languages()) {
         ASSERT_TRUE(texts::UseLanguage(spoken.code));
-        for (const auto& layout :
-             {frmGorvak::Layout(), frmDiscovery::Layout(), frmStatus::Layout(), frmBattle::Layout(),
-              frmShoppe::Layout(), frmHealth::Layout(), frmMagic::Layout(), frmWeapons::Layout()}) {
-            auto form = qt.CreateForm(layout);
-            form->Load();
-            for (QWidget* control : AsQt(*form).widget()->findChildren<QWidget*>()) {
-                auto* label = qobject_cast<QLabel*>(control);
-                auto* button = qobject_cast<QPushButton*>(control);
-                if (!label && !button) continue;
-                const QRect room = label ? control->contentsRect().adjusted(0, 0, 0, 4)
-                                         : control->rect().adjusted(0, 0, -6, -2);
-                const QString text = label ? label->text().trimmed() : button->text();
-                const QRect need = QFontMetrics(control->font())
-                                       .boundingRect(room, label ? Qt::TextWordWrap : 0, text);
-                const std::string where = spoken.code + " " + layout.name + "." +
-                    control->objectName().toStdString() + " " + text.toStdString();
-                EXPECT_LE(need.width(), room.width()) << where;
-                EXPECT_LE(need.height(), room.height()) << where;
-                EXPECT_GE(control->font().pixelSize(), 9) << where;
+        for (int zoom = 1; zoom <= CaptionedZooms; ++zoom) {
+            qt.SetZoom(zoom);
+            for (const auto& layout : CaptionedWindows()) {
+                where = spoken.code + " zoom " + std::to_string(zoom) + " " + layout.name + ".";
+                std::map<std::string, std::string> shown[2];
+                for (const bool fresh : {true, false}) {
+                    ui::WatchCaptionFitting(fresh ? compare : nullptr);
+                    auto form = qt.CreateForm(layout);
+                    form->Load();
+                    for (QWidget* control : AsQt(*form).widget()->findChildren<QWidget*>()) {
+                        auto* label = qobject_cast<QLabel*>(control);
+                        auto* button = qobject_cast<QPushButton*>(control);
+                        if (!label && !button) continue;
+                        const QRect room = label
+                            ? control->contentsRect().adjusted(0, 0, 0, 4 * zoom)
+                            : control->rect().adjusted(0, 0, -6 * zoom, -2 * zoom);
+                        const QString text = label ? label->text().trimmed() : button->text();
+                        const QFont font = control->font();
+                        const QRect need = QFontMetrics(font).boundingRect(
+                            room, label ? Qt::TextWordWrap : 0, text);
+                        const std::string at =
+                            where + control->objectName().toStdString() + " " + text.toStdString();
+                        EXPECT_LE(need.width(), room.width()) << at;
+                        EXPECT_LE(need.height(), room.height()) << at;
+                        EXPECT_GE(font.pixelSize(), 9 * zoom) << at;
+                        shown[fresh][control->objectName().toStdString()] =
+                            QStringLiteral("%1 px, hinting %2, aligned %3: %4")
+                                .arg(font.pixelSize())
+                                .arg(font.hintingPreference())
+                                .arg(label ? int(label->alignment()) : 0)
+                                .arg(text)
+                                .toStdString();
+                    }
+                    form->Unload();
+                }
+                EXPECT_EQ(shown[0], shown[1]) << where;
             }
-            form->Unload();
         }
     }
+    ui::WatchCaptionFitting({});
+    qt.SetZoom(1);
     texts::UseLanguage(texts::SourceLanguage);
 }
 

@@ -122,23 +122,13 @@ void FormWidget::LayControl(const std::string& name)
     control->setGeometry(ToWidget(place.box));
     QFont font = QApplication::font();
     font.setPixelSize(font.pixelSize() * zoom);
-    control->setFont(font);
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
-        button->setText(FitText(*button, place.text, false, zoom));
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    auto* label = qobject_cast<QLabel*>(control);
+    if (label) {
         label->setText(place.text);
         SetLabelPadding(*label, place.box, zoom);
-        FitText(*label, place.text, true, zoom);  // labels wrap by themselves
-        // A label breaks its lines a little otherwise than the font's own
-        // measure: shrink on while the label says it would clip.
-        for (QFont small = label->font();
-             label->heightForWidth(label->width()) > label->height() + 4 * zoom &&
-             small.pixelSize() > 9 * zoom;) {
-            small.setPixelSize(small.pixelSize() - 1);
-            label->setFont(small);
-        }
-        SetLabelType(*label, place.text);
     }
+    if (label || qobject_cast<QPushButton*>(control))
+        FitCaption(*control, font, place.text, label != nullptr, zoom);
 }
 
 void FormWidget::SetPlace(const std::string& name, std::optional<QPoint> at,

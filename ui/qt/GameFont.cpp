@@ -1,5 +1,7 @@
 #include "ui/qt/GameFont.h"
 
+#include "ui/qt/TextFitting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -86,6 +88,7 @@ bool LoadGameFont(const QString& fontsFolder, const QString& language)
     struct Face {
         QStringList families;
         bool ownStyle = false;
+        QByteArray bytes;  // shared with the font database's copy
     };
     static QHash<QString, Face> loaded;
     if (!loaded.contains(path)) {
@@ -98,9 +101,10 @@ bool LoadGameFont(const QString& fontsFolder, const QString& language)
         if (id < 0) return false;
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty()) return false;
-        loaded.insert(path, {families, ownStyle});
+        loaded.insert(path, {families, ownStyle, data});
     }
-    const auto& [families, ownStyle] = loaded[path];
+    const auto& [families, ownStyle, bytes] = loaded[path];
+    NoteCaptionFace(bytes);
     QFont font(families.first());
     font.setFamilies(families);
     if (ownStyle) font.setStyleName(QString::fromLatin1(kOurStyle));

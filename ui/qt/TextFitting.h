@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
+
+#include <cstddef>
+#include <functional>
 
 class QLabel;
 class QRect;
@@ -24,5 +28,41 @@ void SetLabelPadding(QLabel& label, const QRect& box, int zoom = 1);
 // starts where the buttons end); a text ending in a line break keeps to the
 // top, as written.
 void SetLabelType(QLabel& label, const QString& text);
+
+// What fitting chose for a caption, as the game's build stores it: `key`
+// from CaptionKey, the type's pixel size and hinting, and a button's text
+// where it was broken in two (else null).
+struct FittedCaption {
+    const char* key;
+    int size;
+    bool fullHinting;
+    const char* text;
+};
+
+// A caption fitted in full into its control, whose box, margins and text
+// are already set: `base` is the type before fitting. Fitting measures up
+// to fifteen sizes, each a font look-up and engine; a caption found in the
+// tables given to UseFittedCaptions takes its stored outcome instead, with
+// one measurement to see that it fits here (another desktop may hint type
+// otherwise), else it is fitted as ever.
+void FitCaption(QWidget& control, const QFont& base, const QString& text, bool label, int zoom);
+
+// Everything the outcome depends on: face, type, text, box, margins, kind,
+// zoom and screen scale. A changed caption or box is simply not found.
+QByteArray CaptionKey(const QWidget& control, const QFont& base, const QString& text, bool label,
+                      int zoom);
+
+// Tables sorted by key (byte order), kept for the program's life.
+void UseFittedCaptions(const FittedCaption* table, std::size_t count);
+
+// The bundled face's bytes, so an outcome measured with another face is
+// never taken.
+void NoteCaptionFace(const QByteArray& face);
+
+// Called for every caption fitted, which is then always fitted afresh:
+// what the table holds for it (null: nothing) and what fitting chose now.
+using CaptionWatch = std::function<void(const QWidget& control, const QByteArray& key,
+                                        const FittedCaption* stored, const FittedCaption& now)>;
+void WatchCaptionFitting(CaptionWatch watch);
 
 }  // namespace ui
