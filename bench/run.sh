@@ -33,14 +33,17 @@ xvfb_pid=""
 pulse_pid=""
 parec_pid=""
 cleanup() {
-    for pid in $xvfb_pid $pulse_pid $parec_pid; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; done
+    for pid in $xvfb_pid $pulse_pid $parec_pid; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 # Settings of its own, a returning player's: no how-to-play card at start,
 # and the player's own settings neither read nor written.
 export XDG_CONFIG_HOME=$scratch/config
-mkdir -p "$XDG_CONFIG_HOME/gorvak" && : >"$XDG_CONFIG_HOME/gorvak/settings.ini"
+# GORVAK_BENCH_SETTINGS gives it lines of its own (e.g. "zoom=2"); LANGUAGE
+# picks the game's language as on a desktop.
+mkdir -p "$XDG_CONFIG_HOME/gorvak"
+printf '%s\n' "${GORVAK_BENCH_SETTINGS:-}" >"$XDG_CONFIG_HOME/gorvak/settings.ini"
 . "$(dirname "$0")/../tests/support/xserver.sh"
 if ! start_xvfb "$scratch"; then echo "bench/run.sh: Xvfb did not start" >&2; exit 1; fi
 if command -v pulseaudio >/dev/null; then
