@@ -88,7 +88,7 @@ bool LoadGameFont(const QString& fontsFolder, const QString& language)
     struct Face {
         QStringList families;
         bool ownStyle = false;
-        QByteArray bytes;  // shared with the font database's copy
+        QByteArray captionFace;  // named once: the name reads every byte
     };
     static QHash<QString, Face> loaded;
     if (!loaded.contains(path)) {
@@ -101,10 +101,10 @@ bool LoadGameFont(const QString& fontsFolder, const QString& language)
         if (id < 0) return false;
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty()) return false;
-        loaded.insert(path, {families, ownStyle, data});
+        loaded.insert(path, {families, ownStyle, CaptionFace(data)});
     }
-    const auto& [families, ownStyle, bytes] = loaded[path];
-    NoteCaptionFace(bytes);
+    const auto& [families, ownStyle, captionFace] = loaded[path];
+    NoteCaptionFace(captionFace);
     QFont font(families.first());
     font.setFamilies(families);
     if (ownStyle) font.setStyleName(QString::fromLatin1(kOurStyle));

@@ -32,6 +32,17 @@ QRect RoomOf(const QWidget& control, bool label, int zoom)
                  : QRect(0, 0, control.width() - 6 * zoom, control.height() - 2 * zoom);
 }
 
+// A label whose text (measured: `need`) wants less height than its box sits
+// in the middle of it, clear of whatever borders the box above and below
+// (the disclaimer starts where the buttons end); a text ending in a line
+// break keeps to the top, as written.
+void AlignLabel(QLabel& label, const QRect& need, const QString& text)
+{
+    const bool middle =
+        need.height() < label.contentsRect().height() && InkOf(text).size() == text.size();
+    label.setAlignment(Qt::AlignLeft | (middle ? Qt::AlignVCenter : Qt::AlignTop));
+}
+
 struct Stored {
     std::vector<std::pair<const FittedCaption*, std::size_t>> tables;
     QByteArray face;
@@ -95,7 +106,9 @@ QString FitAfresh(QWidget& control, const QFont& base, const QString& text, bool
         small.setPixelSize(small.pixelSize() - 1);
         l->setFont(small);
     }
-    SetLabelType(*l, text);
+    AlignLabel(
+        *l, QFontMetrics(l->font()).boundingRect(l->contentsRect(), Qt::TextWordWrap, InkOf(text)),
+        text);
     return text;
 }
 
@@ -112,9 +125,7 @@ bool TakeStored(QWidget& control, const QFont& base, const QString& text, bool l
     if (need.width() > room.width() || need.height() > room.height()) return false;
     control.setFont(font);
     if (auto* l = qobject_cast<QLabel*>(&control); label && l != nullptr) {
-        const bool middle =
-            need.height() < control.contentsRect().height() && ink.size() == text.size();
-        l->setAlignment(Qt::AlignLeft | (middle ? Qt::AlignVCenter : Qt::AlignTop));
+        AlignLabel(*l, need, text);
     } else if (auto* b = qobject_cast<QPushButton*>(&control)) {
         b->setText(shown);
     }
@@ -142,13 +153,15 @@ void UseFittedCaptions(const FittedCaption* table, std::size_t count)
     TheStored().tables.emplace_back(table, count);
 }
 
-void NoteCaptionFace(const QByteArray& face)
+QByteArray CaptionFace(const QByteArray& bytes)
 {
     // FNV-1a: the same on every machine, unlike Qt's seeded hashes.
     quint64 hash = 14695981039346656037ULL;
-    for (const char c : face) hash = (hash ^ quint8(c)) * 1099511628211ULL;
-    TheStored().face = QByteArray::number(hash, 16) + '.' + QByteArray::number(face.size());
+    for (const char c : bytes) hash = (hash ^ quint8(c)) * 1099511628211ULL;
+    return QByteArray::number(hash, 16) + '.' + QByteArray::number(bytes.size());
 }
+
+void NoteCaptionFace(const QByteArray& face) { TheStored().face = face; }
 
 void WatchCaptionFitting(CaptionWatch watch) { TheStored().watch = std::move(watch); }
 
@@ -228,16 +241,6 @@ void SetLabelPadding(QLabel& label, const QRect& box, int zoom)
     const int pad = 6 * zoom;
     label.setContentsMargins(box.left() <= 0 ? pad : 0, box.top() <= 0 ? 3 * zoom : 0,
                              box.left() <= 0 ? 2 * zoom : 0, 0);
-}
-
-void SetLabelType(QLabel& label, const QString& text)
-{
-    const QString ink = InkOf(text);
-    const QFont font = label.font();
-    const QRect inside = label.contentsRect();
-    const QRect need = QFontMetrics(font).boundingRect(inside, Qt::TextWordWrap, ink);
-    const bool middle = need.height() < inside.height() && ink.size() == text.size();
-    label.setAlignment(Qt::AlignLeft | (middle ? Qt::AlignVCenter : Qt::AlignTop));
 }
 
 }  // namespace ui

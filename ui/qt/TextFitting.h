@@ -23,12 +23,6 @@ QString FitText(QWidget& control, const QString& text, bool label, int zoom = 1)
 // label keeps its text a few pixels in from that edge.
 void SetLabelPadding(QLabel& label, const QRect& box, int zoom = 1);
 
-// A label whose text needs less height than its box sits in the middle of
-// it, clear of whatever borders the box above and below (the disclaimer
-// starts where the buttons end); a text ending in a line break keeps to the
-// top, as written.
-void SetLabelType(QLabel& label, const QString& text);
-
 // What fitting chose for a caption, as the game's build stores it: `key`
 // from CaptionKey, the type's pixel size and hinting, and a button's text
 // where it was broken in two (else null).
@@ -55,8 +49,9 @@ QByteArray CaptionKey(const QWidget& control, const QFont& base, const QString& 
 // Tables sorted by key (byte order), kept for the program's life.
 void UseFittedCaptions(const FittedCaption* table, std::size_t count);
 
-// The bundled face's bytes, so an outcome measured with another face is
-// never taken.
+// The face in use, as CaptionFace names it from the face file's bytes, so
+// an outcome measured with another face is never taken.
+QByteArray CaptionFace(const QByteArray& bytes);
 void NoteCaptionFace(const QByteArray& face);
 
 // Called for every caption fitted, which is then always fitted afresh:
