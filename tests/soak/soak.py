@@ -32,6 +32,9 @@ from xdriver import Screen, wait_until  # noqa: E402
 # The main window's client area and its buttons (x, y, w, h).
 MAIN_SIZE = (640, 481)
 QUIT_BUTTON = (456, 416, 81, 33)  # 退出: pressed only at the end
+# The version line opens the settings, whose zoom and full screen change the
+# main window's size, which the storm's design coordinates do not follow.
+VERSION_LINE = (536, 448, 123, 15)
 MAIN_BUTTONS = [(72, 416, 81, 33), (168, 416, 81, 33), (264, 416, 129, 33)]
 TOWN_BUTTONS = [(24, 168, 65, 33), (96, 168, 65, 33), (168, 168, 65, 33)]
 # The other windows by client size: status, battle, discovery, the town's.
@@ -126,6 +129,10 @@ class Game:
             with open(os.path.join(folder, "Dungeon.gvk"), "wb") as f:
                 f.write(dungeon)
         env = dict(os.environ)
+        # Settings of its own: what one game saved never starts the next.
+        env["XDG_CONFIG_HOME"] = os.path.join(folder, "config")
+        os.makedirs(os.path.join(folder, "config", "gorvak"))
+        open(os.path.join(folder, "config", "gorvak", "settings.ini"), "w").close()
         # A small quarantine: the allocator's hold on freed blocks must not
         # pass for growth of our own.
         env["ASAN_OPTIONS"] = ":".join(filter(None, [
@@ -269,10 +276,7 @@ class Storm:
         if buttons and p[2] < 0.85:
             rect = buttons[int(p[1] * len(buttons))]
             return self.point_in(win, rect, p[3], p[4])
-        x, y = int(p[3] * win.w), int(win.h * (0.3 + 0.7 * p[4]))
-        if is_main(win) and inside(QUIT_BUTTON, x, y, 3):
-            x -= 120
-        return win.x + x, win.y + y
+        return win.x + int(p[3] * win.w), win.y + int(win.h * (0.3 + 0.7 * p[4]))
 
     def map_point(self, wins, kind, p):
         main = self.main_window(wins)
@@ -295,13 +299,18 @@ class Storm:
                 return main.x + cx + 2 + int(p[1] * 28), main.y + cy + 2 + int(p[2] * 28)
         return self.cell_point(main, int(p[3] * 80), p[1], p[2])
 
-    def spare_quit(self, wins, pt):
-        """Moves a point off 退出 (a click beside the map's bottom row, on a
-        button, anywhere): that button is for the end only."""
+    def spare(self, wins, pt):
+        """Moves a point off the version line, then off 退出 (a click beside
+        the map's bottom row, on a button, anywhere): 退出 is for the end only."""
         main = self.main_window(wins)
-        if main is not None and inside(QUIT_BUTTON, pt[0] - main.x, pt[1] - main.y, 3):
-            return pt[0] - 120, pt[1]
-        return pt
+        if main is None:
+            return pt
+        x, y = pt
+        if inside(VERSION_LINE, x - main.x, y - main.y, 3):
+            x -= 140
+        if inside(QUIT_BUTTON, x - main.x, y - main.y, 3):
+            x -= 120
+        return x, y
 
     def run_one(self):
         kind, p, pause = draw_action(self.rng)
@@ -325,27 +334,25 @@ class Storm:
             pt = self.map_point(wins, kind, p)
             if pt is None:
                 return "no main window"
-            pt = self.spare_quit(wins, pt)
+            pt = self.spare(wins, pt)
             s.click(*pt)
             return "click %d,%d" % pt
         if kind == "main":
             main = self.main_window(wins)
             if main is None:
                 return "no main window"
-            x, y = int(p[1] * main.w), int(p[2] * main.h)
-            if inside(QUIT_BUTTON, x, y, 3):
-                x -= 120
-            s.click(main.x + x, main.y + y)
-            return "click %d,%d" % (main.x + x, main.y + y)
+            x, y = self.spare(wins, (main.x + int(p[1] * main.w), main.y + int(p[2] * main.h)))
+            s.click(x, y)
+            return "click %d,%d" % (x, y)
         if kind == "button":
-            pt = self.spare_quit(wins, self.button_point(pick, p))
+            pt = self.spare(wins, self.button_point(pick, p))
             s.click(*pt)
             return "click %d,%d" % pt
         if kind == "double":
             pt = self.map_point(wins, "cell", p) if p[5] < 0.5 else self.button_point(pick, p)
             if pt is None:
                 return "no main window"
-            pt = self.spare_quit(wins, pt)
+            pt = self.spare(wins, pt)
             s.click(*pt, gap=0.02 + p[5] * 0.1, times=2)
             return "double %d,%d" % pt
         if kind == "burst":
@@ -361,7 +368,7 @@ class Storm:
                 else:
                     pt = self.button_point(wins[int(q[0] * len(wins))], q)
                 if pt is not None:
-                    s.click(*self.spare_quit(wins, pt))
+                    s.click(*self.spare(wins, pt))
                 time.sleep(q[4] * 0.03)
             return "burst of %d" % n
         if kind == "key":
